@@ -1,0 +1,92 @@
+#include "app/control_events.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "app/handlers.h"
+
+namespace {
+
+// Watches controls for one kind of event and runs the handler for it.
+class EventHook : public QObject {
+public:
+    using Test = std::function<bool(QWidget* watched, QEvent* event)>;
+
+    EventHook(QWidget* owner, Test test, bool consume, std::function<void()> handler)
+        : QObject(owner), test_(std::move(test)), consume_(consume), handler_(std::move(handler))
+    {
+        Watch(owner);
+    }
+
+    void Watch(QWidget* control) { control->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!watched->isWidgetType() || !test_(static_cast<QWidget*>(watched), event))
+            return false;
+        RunHandler(handler_);
+        if (consume_)
+            event->accept();
+        return consume_;
+    }
+
+private:
+    Test test_;
+    bool consume_;
+    std::function<void()> handler_;
+};
+
+bool IsTypedCharacter(QWidget*, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    if (text == QStringLiteral("\b"))
+        return true;
+    if (text.isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    for (const QChar c : text)
+        if (!c.isPrint())
+            return false;
+    return true;
+}
+
+// A disabled control takes no mouse move of its own: it goes to the surface under it.
+bool IsMouseMoveOverEnabledControl(QWidget* control, QEvent* event)
+{
+    return event->type() == QEvent::MouseMove && control->isEnabled();
+}
+
+}  // namespace
+
+void OnTypedKey(QWidget* control, std::function<void()> handler)
+{
+    new EventHook(control, IsTypedCharacter, false, std::move(handler));
+}
+
+void OnMouseMove(QWidget* control, std::function<void()> handler)
+{
+    control->setMouseTracking(true);
+    new EventHook(control, IsMouseMoveOverEnabledControl, true, std::move(handler));
+}
+
+void OnSurfaceMouseMove(QWidget* surface, std::function<void()> handler)
+{
+    const auto overBareSurface = [surface](QWidget* watched, QEvent* event) {
+        if (event->type() != QEvent::MouseMove)
+            return false;
+        if (watched != surface)
+            return !watched->isEnabled();
+        const QWidget* child = surface->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return child == nullptr || !child->isEnabled();
+    };
+    auto* hook = new EventHook(surface, overBareSurface, true, std::move(handler));
+    surface->setMouseTracking(true);
+    // Disabled controls keep the moves over them: watch them too.
+    for (QWidget* control : surface->findChildren<QWidget*>()) {
+        control->setMouseTracking(true);
+        hook->Watch(control);
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Which window is shown when: the opening and closing routes of every window.
+class QWidget;
+struct Windows;
+
+// Shows the target first, then hides the source: exactly one window stays visible.
+void ShowInstead(QWidget& from, QWidget& to);
+
+// Binds every opening trigger and every window's close path to its route.
+void InstallNavigation(Windows& windows);

@@ -1,0 +1,22 @@
+#include "app/number_boxes.h"
+
+#include <QLineEdit>
+
+#include "app/locale.h"
+#include "calc/number_display.h"
+#include "calc/number_entry.h"
+
+double ReadNumber(const QString& text)
+{
+    return calc::ParseNumber(text.toStdString(), DecimalSeparator());
+}
+
+double ReadNumber(const QLineEdit& box)
+{
+    return ReadNumber(box.text());
+}
+
+void WriteNumber(QLineEdit& box, double value)
+{
+    box.setText(QString::fromStdString(calc::FormatNumber(value, DecimalSeparator())));
+}

@@ -1,0 +1,88 @@
+#include "app/pictures.h"
+
+#include <QFile>
+#include <QtDebug>
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace {
+
+// libjpeg's own error handler ends the process: this one jumps back instead.
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf back;
+    char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void JumpBack(j_common_ptr info)
+{
+    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+    info->err->format_message(info, errors->message);
+    std::longjmp(errors->back, 1);
+}
+
+void IgnoreWarning(j_common_ptr, int) {}
+
+}  // namespace
+
+// Runs libjpeg calls that hold no C++ object, so a jump back skips no destructor.
+template <typename Step>
+bool Guarded(ErrorManager& errors, Step step)
+{
+    if (setjmp(errors.back))
+        return false;
+    step();
+    return true;
+}
+
+QImage DecodeJpeg(const QByteArray& data)
+{
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = JumpBack;
+    errors.base.emit_message = IgnoreWarning;
+    jpeg_create_decompress(&info);
+
+    const bool started = Guarded(errors, [&] {
+        jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()),
+                     static_cast<unsigned long>(data.size()));
+        jpeg_read_header(&info, TRUE);
+        info.out_color_space = JCS_RGB;
+        jpeg_start_decompress(&info);
+    });
+    QImage image;
+    if (started)
+        image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                       QImage::Format_RGB888);
+    const bool decoded = started && !image.isNull() && Guarded(errors, [&] {
+        while (info.output_scanline < info.output_height) {
+            JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+            jpeg_read_scanlines(&info, &row, 1);
+        }
+        jpeg_finish_decompress(&info);
+    });
+    jpeg_destroy_decompress(&info);
+    if (!decoded) {
+        qWarning("A picture could not be decoded: %s", errors.message);
+        return QImage();
+    }
+    return image;
+}
+
+QPixmap Picture(const QString& resourcePath)
+{
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("A picture is missing: %s", qPrintable(resourcePath));
+        return QPixmap();
+    }
+    return QPixmap::fromImage(DecodeJpeg(file.readAll()));
+}
+
+QPixmap FrameEdgePicture()
+{
+    return Picture(QStringLiteral(":/pictures/frame_edge.jpg"));
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The program's pictures: JPEGs embedded as resources, decoded by libjpeg.
+#include <QByteArray>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+// A null image, never an exit, where the data is not a JPEG it can read.
+QImage DecodeJpeg(const QByteArray& data);
+
+// The embedded picture at the resource path, e.g. ":/pictures/logo.jpg".
+QPixmap Picture(const QString& resourcePath);
+
+// The frame-edge rule of the calculator windows, 5 × 223 pixels.
+QPixmap FrameEdgePicture();

@@ -1,0 +1,14 @@
+#pragma once
+// What every window does once its design is built.
+#include <QPoint>
+
+class QWidget;
+
+enum class TitleBarBoxes { CloseOnly, CloseAndMinimise };
+
+// Title bar boxes, the outer top-left corner on the screen, and labels sized
+// to their captions as drawn in the design.
+void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes = TitleBarBoxes::CloseOnly);
+
+// The design's fonts by name, with substitutes for systems that lack them.
+void RegisterFontSubstitutes();

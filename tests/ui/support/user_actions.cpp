@@ -1,0 +1,134 @@
+#include "user_actions.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QWindow>
+
+#include "app/windows.h"
+
+namespace {
+
+// The headless platform says at every window what it cannot do; that is no news for a test.
+QtMessageHandler previousHandler = nullptr;
+
+void QuietHeadlessPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    previousHandler(type, context, message);
+}
+
+
+}  // namespace
+
+
+std::unique_ptr<Windows> StartProgram()
+{
+    // After the test framework's own handler, which it installs when the run starts.
+    static const bool quieted = [] {
+        previousHandler = qInstallMessageHandler(QuietHeadlessPlatform);
+        return true;
+    }();
+    Q_UNUSED(quieted);
+    auto windows = std::make_unique<Windows>();
+    windows->Form1.show();
+    if (!QTest::qWaitForWindowExposed(&windows->Form1))
+        qFatal("the main window was not shown");
+    return windows;
+}
+
+QStringList VisibleWindows(const Windows& windows)
+{
+    QStringList names;
+    for (const QWidget* window :
+         {static_cast<const QWidget*>(&windows.Form1), static_cast<const QWidget*>(&windows.Form2),
+          static_cast<const QWidget*>(&windows.Form3), static_cast<const QWidget*>(&windows.Form4),
+          static_cast<const QWidget*>(&windows.Form5), static_cast<const QWidget*>(&windows.Form6),
+          static_cast<const QWidget*>(&windows.Form7), static_cast<const QWidget*>(&windows.Form8),
+          static_cast<const QWidget*>(&windows.Form9), static_cast<const QWidget*>(&windows.Form10),
+          static_cast<const QWidget*>(&windows.Form12), static_cast<const QWidget*>(&windows.Form13)})
+        if (window->isVisible())
+            names << window->objectName();
+    return names;
+}
+
+void Type(QWidget* control, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\b'))
+            QTest::keyClick(control, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(control, QString(c));
+    }
+}
+
+void ClearByKeys(QLineEdit* box)
+{
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Backspace);
+}
+
+void Click(QWidget* control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+}
+
+bool ChooseMenuItem(QMainWindow& window, QAction* item)
+{
+    QMenuBar* bar = window.menuBar();
+    for (QAction* entry : bar->actions()) {
+        QMenu* menu = entry->menu();
+        if (menu == nullptr || !menu->actions().contains(item))
+            continue;
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(entry).center());
+        if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
+            return false;
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
+        // A disabled item leaves its menu open: close it as a user would.
+        if (menu->isVisible())
+            menu->close();
+        return true;
+    }
+    return false;
+}
+
+void CloseBySystem(QWidget& window)
+{
+    window.windowHandle()->close();
+}
+
+void MovePointer(QWidget* control)
+{
+    QTest::mouseMove(control, control->rect().center());
+}
+
+void MovePointer(QWidget* surface, QPoint point)
+{
+    QTest::mouseMove(surface, point);
+}
+
+FaultBoxWatcher::FaultBoxWatcher()
+{
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+    timer_.start(5);
+}
+
+FaultBoxWatcher::~FaultBoxWatcher() = default;
+
+void FaultBoxWatcher::Poll()
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible())
+        return;
+    ++count_;
+    text_ = box->text();
+    title_ = box->windowTitle();
+    icon_ = box->icon();
+    box->button(QMessageBox::Ok)->click();
+}

@@ -1,0 +1,62 @@
+#pragma once
+// What a user does to the program's windows, as real events, and what the
+// user then sees.
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <memory>
+
+class QAction;
+class QLineEdit;
+class QMainWindow;
+class QWidget;
+struct Windows;
+
+// Builds a fresh program, as started, with the main window shown.
+std::unique_ptr<Windows> StartProgram();
+
+// The object names of the program's visible windows ("Form1", ...).
+QStringList VisibleWindows(const Windows& windows);
+
+// Types the text into the control key by key; "\b" types Backspace.
+void Type(QWidget* control, const QString& text);
+
+// Empties a box as a user does: select all, then Backspace.
+void ClearByKeys(QLineEdit* box);
+
+// Clicks the control at its centre with the left button.
+void Click(QWidget* control);
+
+// Opens the item's menu from the menu bar and clicks the item; false if the
+// item could not be clicked (hidden, or its menu did not open).
+bool ChooseMenuItem(QMainWindow& window, QAction* item);
+
+// The system's close command on the window: its close box or Alt+F4.
+void CloseBySystem(QWidget& window);
+
+// Moves the pointer to a point of the control (its centre by default).
+void MovePointer(QWidget* control);
+void MovePointer(QWidget* surface, QPoint point);
+
+// Watches for the fault box while alive; takes each box it sees, remembers
+// what it showed, and presses its OK button.
+class FaultBoxWatcher {
+public:
+    FaultBoxWatcher();
+    ~FaultBoxWatcher();
+
+    int Count() const { return count_; }
+    QString Text() const { return text_; }
+    QString Title() const { return title_; }
+    QMessageBox::Icon Icon() const { return icon_; }
+
+private:
+    void Poll();
+
+    QTimer timer_;
+    int count_ = 0;
+    QString text_;
+    QString title_;
+    QMessageBox::Icon icon_ = QMessageBox::NoIcon;
+};

@@ -1,0 +1,15 @@
+#pragma once
+// The topology of a copper cable line.
+#include <QWidget>
+
+#include "ui_form10.h"
+
+struct Windows;
+
+class TForm10 : public QWidget, public Ui::TForm10 {
+    Q_OBJECT
+
+public:
+    explicit TForm10(Windows& windows);
+
+};
