@@ -59,7 +59,20 @@ bool IsMouseMoveOverEnabledControl(QWidget* control, QEvent* event)
     return event->type() == QEvent::MouseMove && control->isEnabled();
 }
 
+bool IsLeftClick(QWidget* control, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    return mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint());
+}
+
 }  // namespace
+
+void OnClick(QWidget* control, std::function<void()> handler)
+{
+    new EventHook(control, IsLeftClick, true, std::move(handler));
+}
 
 void OnTypedKey(QWidget* control, std::function<void()> handler)
 {

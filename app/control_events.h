@@ -14,6 +14,15 @@ void OnMouseMove(QWidget* control, std::function<void()> handler);
 // The pointer moving over the surface where no enabled control stands.
 void OnSurfaceMouseMove(QWidget* surface, std::function<void()> handler);
 
+// A click with the left button on the control.
+void OnClick(QWidget* control, std::function<void()> handler);
+
+template <typename Receiver>
+void OnClick(QWidget* control, Receiver* receiver, void (Receiver::*handler)())
+{
+    OnClick(control, [receiver, handler] { (receiver->*handler)(); });
+}
+
 template <typename Receiver>
 void OnTypedKey(QWidget* control, Receiver* receiver, void (Receiver::*handler)())
 {

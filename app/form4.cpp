@@ -1,10 +1,47 @@
 #include "app/form4.h"
 
+#include "app/control_events.h"
+#include "app/credits.h"
+#include "app/handlers.h"
+#include "app/pictures.h"
 #include "app/window_setup.h"
+
+namespace {
+
+// The address without its scheme prefix, as the action is given it.
+QString WithoutScheme(const QString& address)
+{
+    const qsizetype separator = address.indexOf(QStringLiteral("://"));
+    return separator < 0 ? address : address.mid(separator + 3);
+}
+
+}  // namespace
 
 TForm4::TForm4(Windows&)
 {
     setupUi(this);
+    ActionList1.setObjectName(QStringLiteral("ActionList1"));
+    BrowseURL1.setObjectName(QStringLiteral("BrowseURL1"));
+    Image1->setPixmap(Picture(QStringLiteral(":/pictures/logo_info.jpg")));
+    Label1->setText(QStringLiteral("Software realizzato da: ") + QString::fromUtf8(credits::Author));
+    Label3->setText(QString::fromUtf8(credits::AuthorEmail));
+    Label4->setText(QString::fromUtf8(credits::ProceduresFirstLine));
+    Label8->setText(QString::fromUtf8(credits::ProceduresSecondLine));
+    Label5->setText(QString::fromUtf8(credits::WebAddress));
+    Label7->setText(QString::fromUtf8(credits::MakerEmail));
     SetUpWindow(*this, {321, 128});
+
+    OnClick(Label5, this, &TForm4::Label5Click);
+    Bind(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
 }
 
+void TForm4::Label5Click()
+{
+    BrowseURL1.SetURL(WithoutScheme(Label5->text()));
+    BrowseURL1.Execute();
+}
+
+void TForm4::Button1Click()
+{
+    close();
+}

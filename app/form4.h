@@ -1,7 +1,8 @@
 #pragma once
-// The Info window.
+// The Info window: the credits and the maker's web address.
 #include <QWidget>
 
+#include "app/browse_url_action.h"
 #include "ui_form4.h"
 
 struct Windows;
@@ -12,4 +13,9 @@ class TForm4 : public QWidget, public Ui::TForm4 {
 public:
     explicit TForm4(Windows& windows);
 
+    void Label5Click();
+    void Button1Click();
+
+    QObject ActionList1;
+    BrowseUrlAction BrowseURL1{&ActionList1};
 };

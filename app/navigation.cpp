@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <functional>
 #include <vector>
@@ -57,6 +58,20 @@ std::vector<Closing> ClosingTable(Windows& w)
     };
 }
 
+// Closing the main window ends the event loop, and with it the program.
+class EndOfProgram : public QObject {
+public:
+    explicit EndOfProgram(QWidget* mainWindow) : QObject(mainWindow) { mainWindow->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Close)
+            QCoreApplication::quit();
+        return false;
+    }
+};
+
 // A window's close path (close box, Alt+F4, its Chiudi item): the route's
 // window is shown, then Qt hides the closing one.
 class CloseRoute : public QObject {
@@ -106,4 +121,5 @@ void InstallNavigation(Windows& windows)
         BindTrigger(opening);
     for (const Closing& closing : ClosingTable(windows))
         new CloseRoute(closing.window, closing.returnsTo);
+    new EndOfProgram(&windows.Form1);
 }

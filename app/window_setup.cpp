@@ -1,8 +1,31 @@
 #include "app/window_setup.h"
 
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QWidget>
+
+namespace {
+
+// The frames of the calculator windows are runs of underscores that must meet
+// the vertical rules whatever font stands in for the design's.
+bool IsFrameRule(const QString& text)
+{
+    return text.count(QLatin1Char('_')) == text.size();
+}
+
+// In the design's font an underscore advances 0.46 of the font's height.
+void KeepDesignUnderscoreWidth(QLabel& label)
+{
+    QFont font = label.font();
+    const qreal designAdvance = 0.46 * QFontInfo(font).pixelSize();
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('_'));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, designAdvance - advance);
+    label.setFont(font);
+}
+
+}  // namespace
 
 void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes)
 {
@@ -14,9 +37,13 @@ void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes)
     window.move(outerTopLeft);
 
     // Captions keep their design place and take the size of their text.
-    for (QLabel* label : window.findChildren<QLabel*>())
-        if (!label->text().isEmpty() && label->pixmap().isNull())
-            label->adjustSize();
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->pixmap().isNull())
+            continue;
+        if (IsFrameRule(label->text()))
+            KeepDesignUnderscoreWidth(*label);
+        label->adjustSize();
+    }
 }
 
 void RegisterFontSubstitutes()

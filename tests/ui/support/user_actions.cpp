@@ -43,19 +43,31 @@ std::unique_ptr<Windows> StartProgram()
     return windows;
 }
 
+namespace {
+
+QList<QWidget*> AllWindows(Windows& w)
+{
+    return {&w.Form1, &w.Form2, &w.Form3, &w.Form4, &w.Form5, &w.Form6,
+            &w.Form7, &w.Form8, &w.Form9, &w.Form10, &w.Form12, &w.Form13};
+}
+
+}  // namespace
+
 QStringList VisibleWindows(const Windows& windows)
 {
     QStringList names;
-    for (const QWidget* window :
-         {static_cast<const QWidget*>(&windows.Form1), static_cast<const QWidget*>(&windows.Form2),
-          static_cast<const QWidget*>(&windows.Form3), static_cast<const QWidget*>(&windows.Form4),
-          static_cast<const QWidget*>(&windows.Form5), static_cast<const QWidget*>(&windows.Form6),
-          static_cast<const QWidget*>(&windows.Form7), static_cast<const QWidget*>(&windows.Form8),
-          static_cast<const QWidget*>(&windows.Form9), static_cast<const QWidget*>(&windows.Form10),
-          static_cast<const QWidget*>(&windows.Form12), static_cast<const QWidget*>(&windows.Form13)})
+    for (const QWidget* window : AllWindows(const_cast<Windows&>(windows)))
         if (window->isVisible())
             names << window->objectName();
     return names;
+}
+
+QWidget* WindowNamed(Windows& windows, const QString& name)
+{
+    for (QWidget* window : AllWindows(windows))
+        if (window->objectName() == name)
+            return window;
+    return nullptr;
 }
 
 void Type(QWidget* control, const QString& text)

@@ -19,6 +19,9 @@ std::unique_ptr<Windows> StartProgram();
 // The object names of the program's visible windows ("Form1", ...).
 QStringList VisibleWindows(const Windows& windows);
 
+// The window of that object name ("Form5").
+QWidget* WindowNamed(Windows& windows, const QString& name);
+
 // Types the text into the control key by key; "\b" types Backspace.
 void Type(QWidget* control, const QString& text);
 

@@ -1,0 +1,140 @@
+// What every window shares: the fault box, the title it carries, the pictures,
+// typed keys, and printing a window's image.
+#include <QFile>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/control_events.h"
+#include "app/fault_box.h"
+#include "app/handlers.h"
+#include "app/pictures.h"
+#include "app/printing.h"
+#include "app/windows.h"
+#include "calc/fault.h"
+#include "support/user_actions.h"
+
+class SharedConventionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theTitleComesFromTheProgramFileName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("upper case with extension") << "C:/PROGRAMMI/VOLTARIS.EXE" << "Voltaris";
+        QTest::newRow("installed") << "/usr/bin/Voltaris" << "Voltaris";
+        QTest::newRow("first letter kept") << "/opt/vOLTARIS" << "voltaris";
+        QTest::newRow("two dots") << "/tmp/Volt.aris.bin" << "Volt.aris";
+    }
+    void theTitleComesFromTheProgramFileName()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, title);
+        QCOMPARE(TitleFromProgramPath(path), title);
+    }
+
+    void aFaultInAHandlerShowsTheStopBoxAndTheProgramGoesOn()
+    {
+        auto program = StartProgram();
+        QPushButton trigger;
+        int ranAfterFault = 0;
+        Bind(&trigger, &QPushButton::clicked, &trigger, std::function<void()>([&] {
+                 if (ranAfterFault == 0)
+                     throw calc::Fault(std::string(calc::messages::DivisionByZero));
+                 ++ranAfterFault;
+             }));
+        FaultBoxWatcher faults;
+        trigger.click();
+        QCOMPARE(faults.Count(), 1);
+        QCOMPARE(faults.Text(), QString("Floating point division by zero."));
+        QCOMPARE(faults.Title(), ApplicationTitle());
+        QCOMPARE(faults.Icon(), QMessageBox::Critical);
+        QCOMPARE(ranAfterFault, 0);
+        QCOMPARE(VisibleWindows(*program), QStringList{"Form1"});
+    }
+
+    void typedCharactersAndBackspaceCountOtherKeysDoNot()
+    {
+        QLineEdit box;
+        int typed = 0;
+        OnTypedKey(&box, [&] { ++typed; });
+        QTest::keyClicks(&box, "a,1 ");
+        QCOMPARE(typed, 4);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QCOMPARE(typed, 5);
+        QCOMPARE(box.text(), QString("a,1"));  // the key reaches the box unchanged
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_Return, Qt::Key_Escape,
+                            Qt::Key_Shift, Qt::Key_F1})
+            QTest::keyClick(&box, key);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(typed, 5);
+    }
+
+    void theEmbeddedPicturesDecode()
+    {
+        Windows program;
+        QCOMPARE(Picture(":/pictures/logo.jpg").size(), QSize(265, 57));
+        QCOMPARE(Picture(":/pictures/logo_info.jpg").size(), QSize(265, 49));
+        QCOMPARE(FrameEdgePicture().size(), QSize(5, 223));
+        const QImage rule = FrameEdgePicture().toImage();
+        QVERIFY(qGray(rule.pixel(1, 100)) < 100);   // the dark rule
+        QVERIFY(qGray(rule.pixel(4, 100)) > 200);   // on the window's colour
+    }
+
+    void aDamagedPictureGivesANullImageNotAnExit()
+    {
+        Windows program;  // registers the embedded pictures
+        QFile file(":/pictures/logo.jpg");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray whole = file.readAll();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("A picture could not be decoded.*"));
+        QVERIFY(DecodeJpeg(whole.left(200)).isNull());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("A picture could not be decoded.*"));
+        QVERIFY(DecodeJpeg("not a picture").isNull());
+        QVERIFY(!DecodeJpeg(whole).isNull());
+    }
+
+    void printingPutsTheClientAreaOnOnePage()
+    {
+        auto program = StartProgram();
+        Click(program->Form1.Button2);
+        Type(program->Form5.Edit1, "100");
+        Click(program->Form5.Button1);
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath("window.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        PrintWindowImage(program->Form5, printer);
+
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray content = pdf.readAll();
+        QCOMPARE(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1);
+        QVERIFY(content.contains("/Subtype /Image"));
+        QCOMPARE(VisibleWindows(*program), QStringList{"Form5"});
+    }
+
+    void stampaWithNoPrinterSaysSo()
+    {
+        // No print server answers here, so there is no default printer.
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+        auto program = StartProgram();
+        Click(program->Form1.Button2);
+        Type(program->Form5.Edit1, "35");
+        Click(program->Form5.Button1);
+        FaultBoxWatcher faults;
+        QVERIFY(ChooseMenuItem(program->Form5, program->Form5.StampaCTRLMAIUSCF121));
+        QCOMPARE(faults.Count(), 1);
+        QCOMPARE(faults.Text(), QString("There is no default printer currently selected."));
+        QCOMPARE(program->Form5.Edit2->text(), QString("4"));
+        QCOMPARE(VisibleWindows(*program), QStringList{"Form5"});
+    }
+};
+
+QTEST_MAIN(SharedConventionsTest)
+#include "shared_conventions_test.moc"
