@@ -9,8 +9,12 @@ namespace calc {
 
 class Fault : public std::runtime_error {
 public:
-    explicit Fault(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
+    explicit Fault(const std::string& message) : std::runtime_error(message), message_(message) {}
+    // The whole message, also where the text it names holds a NUL character.
+    const std::string& Message() const { return message_; }
+
+private:
+    std::string message_;
 };
 
 namespace messages {

@@ -98,3 +98,13 @@ TEST(ParseNumber, KeepsLongDigitRunsExact)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ParseNumber, NamesATextHoldingNulCharactersWhole)
+{
+    const std::string text("1\0002", 3);
+    EXPECT_EQ(FaultMessage(text, ','), "'" + text + "' is not a valid floating point value");
+}
+
+}  // namespace
