@@ -37,9 +37,9 @@ private:
     std::function<void()> handler_;
 };
 
-bool IsTypedCharacter(QWidget*, QEvent* event)
+bool IsTypedCharacter(QWidget* control, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress || !control->isEnabled())
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text();

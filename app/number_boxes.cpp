@@ -19,4 +19,6 @@ double ReadNumber(const QLineEdit& box)
 void WriteNumber(QLineEdit& box, double value)
 {
     box.setText(QString::fromStdString(calc::FormatNumber(value, DecimalSeparator())));
+    // A result box narrower than its number shows the number from its first digit.
+    box.home(false);
 }

@@ -96,9 +96,6 @@ void TForm6::ShowDropFor(DropLineKind kind)
     DeltaVPercent = drop.percent;
     WriteNumber(*Edit5, DeltaV);
     WriteNumber(*Edit6, DeltaVPercent);
-    // The narrow result boxes show a long number from its first digit.
-    Edit5->home(false);
-    Edit6->home(false);
 }
 
 void TForm6::NuovoCTRLN1Click()

@@ -58,8 +58,6 @@ void TForm8::Button1Click()
     TanPhi2 = correction.finalTangent;
     Q = correction.reactivePower;
     WriteNumber(*Edit4, Q);
-    // The narrow result box shows a long number from its first digit.
-    Edit4->home(false);
 }
 
 void TForm8::NuovoCTRLN1Click()
