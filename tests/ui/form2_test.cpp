@@ -18,15 +18,14 @@ class Form2Test : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }
 
-    // One single-phase load of 3 kW at cos 0,9 on 230 V: 14,4927536231884 A.
+    // One load of 3 kW at cos 0,9 on 230 V.
     void CalculateOneLoad()
     {
         Type(calculator->Edit1, "1");
         Click(calculator->Button1);
-        Type(calculator->Edit2, "1");
-        Type(calculator->Edit3, "230");
-        Type(calculator->Edit5, "3");
-        Type(calculator->Edit4, "0,9");
+        for (auto [box, text] : {std::pair{calculator->Edit2, "1"}, {calculator->Edit3, "230"},
+                                 {calculator->Edit5, "3"}, {calculator->Edit4, "0,9"}})
+            Type(box, text);
         Click(calculator->Button2);
     }
 
@@ -41,17 +40,7 @@ private slots:
     }
     void cleanup() { program.reset(); }
 
-    void opensFromTheMainWindow()
-    {
-        Open();
-        QCOMPARE(VisibleWindows(*program), QStringList{"Form2"});
-        QCOMPARE(form->windowTitle(), QString("Calcolo Corrente d'impiego"));
-        QCOMPARE(form->Button1->text(), QString("LINEA MONOFASE"));
-        QCOMPARE(form->Button2->text(), QString("LINEA TRIFASE CON NEUTRO"));
-        QVERIFY(form->Button1->isEnabled() && form->Button2->isEnabled());
-    }
-
-    void eachChoiceOpensTheCalculatorClearedForItsLineKind_data()
+    void eachChoiceOpensTheCalculatorClearedForItsLine_data()
     {
         QTest::addColumn<bool>("threePhase");
         QTest::addColumn<QString>("caption");
@@ -60,25 +49,24 @@ private slots:
         QTest::newRow("LINEA TRIFASE CON NEUTRO")
             << true << "Corrente d'impiego - LINEA TRIFASE CON NEUTRO" << "8,37731423305688";
     }
-    void eachChoiceOpensTheCalculatorClearedForItsLineKind()
+    void eachChoiceOpensTheCalculatorClearedForItsLine()
     {
         QFETCH(bool, threePhase);
         QFETCH(QString, caption);
         QFETCH(QString, Ib);
-        QPushButton* choice = threePhase ? form->Button2 : form->Button1;
         // The same choice twice: the second clears what the first visit left.
         for (int visit = 0; visit < 2; ++visit) {
             Open();
-            Click(choice);
+            QCOMPARE(VisibleWindows(*program), QStringList{"Form2"});
+            QCOMPARE(form->windowTitle(), QString("Calcolo Corrente d'impiego"));
+            QCOMPARE(form->Button1->text(), QString("LINEA MONOFASE"));
+            QCOMPARE(form->Button2->text(), QString("LINEA TRIFASE CON NEUTRO"));
+            Click(threePhase ? form->Button2 : form->Button1);
             QCOMPARE(VisibleWindows(*program), QStringList{"Form3"});
             QCOMPARE(calculator->windowTitle(), caption);
-            QCOMPARE(calculator->Edit1->text(), QString());
-            QCOMPARE(calculator->Edit5->text(), QString());
-            QCOMPARE(calculator->Edit24->text(), QString());
-            QVERIFY(!calculator->Edit5->isVisible());
-            QVERIFY(!calculator->Button1->isEnabled());
-            QVERIFY(!calculator->Button2->isVisible());
-            QVERIFY(!calculator->Nuovocalcolo1->isEnabled());
+            QCOMPARE(calculator->Edit1->text() + calculator->Edit5->text() + calculator->Edit24->text(), QString());
+            QVERIFY(!calculator->Edit5->isVisible() && !calculator->Button2->isVisible());
+            QVERIFY(!calculator->Button1->isEnabled() && !calculator->Nuovocalcolo1->isEnabled());
             CalculateOneLoad();
             QCOMPARE(calculator->Edit24->text(), Ib);
             CloseBySystem(*calculator);
@@ -96,7 +84,6 @@ private slots:
         CloseBySystem(*form);
         QCOMPARE(VisibleWindows(*program), QStringList{"Form1"});
         QCOMPARE(calculator->Edit24->text(), QString("14,4927536231884"));
-        QCOMPARE(calculator->windowTitle(), QString("Corrente d'impiego - LINEA MONOFASE"));
     }
 
     void tabGoesFromTheSingleToTheThreePhaseLine()
@@ -107,8 +94,6 @@ private slots:
         form->Button1->setFocus();
         QTest::keyClick(form->Button1, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form->Button2);
-        QTest::keyClick(form->Button2, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form->Button1);
     }
 };
 
