@@ -82,7 +82,8 @@ void OnTypedKey(QWidget* control, std::function<void()> handler)
 void OnMouseMove(QWidget* control, std::function<void()> handler)
 {
     control->setMouseTracking(true);
-    new EventHook(control, IsMouseMoveOverEnabledControl, true, std::move(handler));
+    // The control still gets the move: a box goes on selecting text by dragging.
+    new EventHook(control, IsMouseMoveOverEnabledControl, false, std::move(handler));
 }
 
 void OnSurfaceMouseMove(QWidget* surface, std::function<void()> handler)

@@ -8,7 +8,7 @@
 // The key itself goes on to the control unchanged.
 void OnTypedKey(QWidget* control, std::function<void()> handler);
 
-// The pointer moving over the control; the move is taken and goes no further.
+// The pointer moving over the control.
 void OnMouseMove(QWidget* control, std::function<void()> handler);
 
 // The pointer moving over the surface where no enabled control stands.

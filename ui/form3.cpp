@@ -52,9 +52,6 @@ TForm3::TForm3(Windows&)
     for (QLabel* image : {Image1, Image2, Image3, Image4})
         image->setPixmap(frameEdge);
     SetUpWindow(*this, {126, 127});
-    // The substitute font draws a wider underscore than the design's: the rules stop at the frame's right edge.
-    for (QLabel* rule : {Label6, Label7})
-        rule->resize(std::min(rule->width(), Image1->x() + frameEdge.width() - rule->x()), rule->height());
 
     OnTypedKey(Edit1, this, &TForm3::Edit1KeyPress);
     Bind(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
@@ -153,8 +150,6 @@ void TForm3::Button2Click()
     std::copy(result.loadCurrents.begin(), result.loadCurrents.end(), I.begin());
     Ib = result.designCurrent;
     WriteNumber(*Edit24, Ib);
-    // The box is narrower than most results: it shows their leading digits.
-    Edit24->setCursorPosition(0);
 }
 
 void TForm3::Nuovocalcolo1Click()
