@@ -103,16 +103,6 @@ private slots:
         QVERIFY(form->stampa1->isEnabled());
     }
 
-    void aFaultKeepsEarlierResults()
-    {
-        Open();
-        Calculate({"1", "0", "1000"});
-        FaultBoxWatcher faults;
-        Calculate({"1", "0", "0"});
-        QCOMPARE(faults.Text(), QString("Floating point division by zero."));
-        QCOMPARE(Results(), (QStringList{"1", "0,87", "1"}));
-    }
-
     void nuovoEmptiesTheWindow()
     {
         Open();
