@@ -169,7 +169,7 @@ class CupsPrintingTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        SwitchToItalian();
         QVERIFY(PrintServerRuns());
         Run("lpadmin", {"-x", Queue});
     }
@@ -177,7 +177,6 @@ private slots:
     void init()
     {
         program = StartProgram();
-        QCoreApplication::sendEvent(qApp, new QEvent(QEvent::LocaleChange));
     }
     void cleanup() { program.reset(); }
     void cleanupTestCase() { Run("lpadmin", {"-x", Queue}); }

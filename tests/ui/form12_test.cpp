@@ -38,8 +38,7 @@ class Form12Test : public QObject {
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        QCoreApplication::sendEvent(qApp, new QEvent(QEvent::LocaleChange));
+        SwitchToItalian();
         program = StartProgram();
         form = &program->Form12;
     }

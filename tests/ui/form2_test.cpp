@@ -32,8 +32,7 @@ class Form2Test : public QObject {
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        QCoreApplication::sendEvent(qApp, new QEvent(QEvent::LocaleChange));
+        SwitchToItalian();
         program = StartProgram();
         form = &program->Form2;
         calculator = &program->Form3;

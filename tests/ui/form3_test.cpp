@@ -85,8 +85,7 @@ class Form3Test : public QObject {
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        QCoreApplication::sendEvent(qApp, new QEvent(QEvent::LocaleChange));
+        SwitchToItalian();
         program = StartProgram();
         form = &program->Form3;
     }

@@ -27,8 +27,7 @@ class Form5Test : public QObject {
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        QCoreApplication::sendEvent(qApp, new QEvent(QEvent::LocaleChange));
+        SwitchToItalian();
         program = StartProgram();
         form = &program->Form5;
     }
@@ -117,8 +116,7 @@ private slots:
     void followsTheLocaleDecimalSeparator()
     {
         Open();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCoreApplication::sendEvent(qApp, new QEvent(QEvent::LocaleChange));
+        SwitchLocale(QLocale::English, QLocale::UnitedStates);
         Calculate("1.5");
         QCOMPARE(form->Edit2->text(), QString("1.5"));
         FaultBoxWatcher faults;

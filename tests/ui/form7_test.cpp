@@ -12,16 +12,6 @@
 #include "app/windows.h"
 #include "support/user_actions.h"
 
-namespace {
-
-void UseLocale(const QLocale& locale)
-{
-    QLocale::setDefault(locale);
-    QCoreApplication::sendEvent(qApp, new QEvent(QEvent::LocaleChange));
-}
-
-}  // namespace
-
 class Form7Test : public QObject {
     Q_OBJECT
 
@@ -74,7 +64,7 @@ class Form7Test : public QObject {
 private slots:
     void init()
     {
-        UseLocale(QLocale(QLocale::Italian, QLocale::Italy));
+        SwitchToItalian();
         program = StartProgram();
         form = &program->Form7;
     }
@@ -206,7 +196,7 @@ private slots:
 
     void withThePointTheItemsWithACommaAreNoNumbers()
     {
-        UseLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        SwitchLocale(QLocale::English, QLocale::UnitedStates);
         Open();
         PickSection("50");
         Click(form->Button1);

@@ -20,8 +20,7 @@ class Form9Test : public QObject {
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        QCoreApplication::sendEvent(qApp, new QEvent(QEvent::LocaleChange));
+        SwitchToItalian();
         program = StartProgram();
         form = &program->Form9;
     }

@@ -28,6 +28,13 @@ void QuietHeadlessPlatform(QtMsgType type, const QMessageLogContext& context, co
 }  // namespace
 
 
+void SwitchLocale(QLocale::Language language, QLocale::Territory territory)
+{
+    QLocale::setDefault(QLocale(language, territory));
+    QEvent change(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(qApp, &change);
+}
+
 std::unique_ptr<Windows> StartProgram()
 {
     // After the test framework's own handler, which it installs when the run starts.

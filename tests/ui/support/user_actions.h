@@ -1,6 +1,7 @@
 #pragma once
 // What a user does to the program's windows, as real events, and what the
 // user then sees.
+#include <QLocale>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,10 @@ class QLineEdit;
 class QMainWindow;
 class QWidget;
 struct Windows;
+
+// The user's locale, as the system announces a change of it.
+void SwitchLocale(QLocale::Language language, QLocale::Territory territory);
+inline void SwitchToItalian() { SwitchLocale(QLocale::Italian, QLocale::Italy); }
 
 // Builds a fresh program, as started, with the main window shown.
 std::unique_ptr<Windows> StartProgram();
