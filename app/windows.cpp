@@ -8,3 +8,17 @@ Windows::Windows()
 {
     InstallNavigation(*this);
 }
+
+Windows::~Windows()
+{
+    // A control dying with its window may still signal it: no handler may run in a window
+    // that is already being taken apart.
+    for (QWidget* window : All())
+        for (QObject* control : window->findChildren<QObject*>())
+            control->disconnect(window);
+}
+
+QList<QWidget*> Windows::All()
+{
+    return {&Form1, &Form2, &Form3, &Form4, &Form5, &Form6, &Form7, &Form8, &Form9, &Form10, &Form12, &Form13};
+}

@@ -31,6 +31,10 @@ struct Windows {
     TForm13 Form13;
 
     Windows();
+    ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
+
+    // The twelve windows in creation order.
+    QList<QWidget*> All();
 };

@@ -50,20 +50,10 @@ std::unique_ptr<Windows> StartProgram()
     return windows;
 }
 
-namespace {
-
-QList<QWidget*> AllWindows(Windows& w)
-{
-    return {&w.Form1, &w.Form2, &w.Form3, &w.Form4, &w.Form5, &w.Form6,
-            &w.Form7, &w.Form8, &w.Form9, &w.Form10, &w.Form12, &w.Form13};
-}
-
-}  // namespace
-
-QStringList VisibleWindows(const Windows& windows)
+QStringList VisibleWindows(Windows& windows)
 {
     QStringList names;
-    for (const QWidget* window : AllWindows(const_cast<Windows&>(windows)))
+    for (const QWidget* window : windows.All())
         if (window->isVisible())
             names << window->objectName();
     return names;
@@ -71,7 +61,7 @@ QStringList VisibleWindows(const Windows& windows)
 
 QWidget* WindowNamed(Windows& windows, const QString& name)
 {
-    for (QWidget* window : AllWindows(windows))
+    for (QWidget* window : windows.All())
         if (window->objectName() == name)
             return window;
     return nullptr;

@@ -22,7 +22,7 @@ inline void SwitchToItalian() { SwitchLocale(QLocale::Italian, QLocale::Italy); 
 std::unique_ptr<Windows> StartProgram();
 
 // The object names of the program's visible windows ("Form1", ...).
-QStringList VisibleWindows(const Windows& windows);
+QStringList VisibleWindows(Windows& windows);
 
 // The window of that object name ("Form5").
 QWidget* WindowNamed(Windows& windows, const QString& name);
