@@ -82,6 +82,8 @@ QStringList FocusCycle(Qt::KeyboardModifiers modifiers)
     QStringList passed;
     for (int press = 0; press < 64 && start != nullptr; ++press) {
         Press(Qt::Key_Tab, modifiers);
+        if (Focused() == nullptr)
+            break;
         passed << Focused()->objectName();
         if (Focused() == start)
             break;
@@ -100,8 +102,7 @@ QStringList StartingAt(QStringList cycle, const QString& first)
 
 QStringList Reversed(const QStringList& order)
 {
-    QStringList reversed(order.rbegin(), order.rend());
-    return reversed;
+    return QStringList(order.rbegin(), order.rend());
 }
 
 }  // namespace
