@@ -1,6 +1,7 @@
 #include "app/pictures.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QtDebug>
 #include <csetjmp>
 #include <cstdio>
@@ -24,6 +25,21 @@ struct ErrorManager {
 }
 
 void IgnoreWarning(j_common_ptr, int) {}
+
+// On a screen scaled by a whole number each picture pixel becomes a square of
+// screen pixels, as sharp as designed; the painter's smoothing would blur it.
+// A fractional scale is left to that smoothing: uneven squares look worse.
+QPixmap ForTheScreen(const QImage& image)
+{
+    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    const int whole = qRound(ratio);
+    if (image.isNull() || whole < 2 || !qFuzzyCompare(ratio, qreal(whole)))
+        return QPixmap::fromImage(image);
+    const QImage squares = image.scaled(image.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QPixmap pixmap = QPixmap::fromImage(squares);
+    pixmap.setDevicePixelRatio(whole);
+    return pixmap;
+}
 
 }  // namespace
 
@@ -79,7 +95,7 @@ QPixmap Picture(const QString& resourcePath)
         qWarning("A picture is missing: %s", qPrintable(resourcePath));
         return QPixmap();
     }
-    return QPixmap::fromImage(DecodeJpeg(file.readAll()));
+    return ForTheScreen(DecodeJpeg(file.readAll()));
 }
 
 QPixmap FrameEdgePicture()

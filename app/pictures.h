@@ -8,7 +8,8 @@
 // A null image, never an exit, where the data is not a JPEG it can read.
 QImage DecodeJpeg(const QByteArray& data);
 
-// The embedded picture at the resource path, e.g. ":/pictures/logo.jpg".
+// The embedded picture at the resource path, e.g. ":/pictures/logo.jpg", at
+// its design size in the screen's device pixels.
 QPixmap Picture(const QString& resourcePath);
 
 // The frame-edge rule of the calculator windows, 5 × 223 pixels.

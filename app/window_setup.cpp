@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "app/accessibility.h"
+
 namespace {
 
 // The frames of the calculator windows are runs of underscores that must meet
@@ -44,6 +46,8 @@ void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes)
             KeepDesignUnderscoreWidth(*label);
         label->adjustSize();
     }
+
+    NameBoxesAfterTheirCaptions(window);
 }
 
 void RegisterFontSubstitutes()

@@ -1,0 +1,10 @@
+#pragma once
+// What assistive technology reads of a window's boxes.
+
+class QWidget;
+
+// Gives each box that a caption label names (its buddy) and that has no
+// accessible name of its own the caption's text, so a screen reader announces
+// the box as the user sees it captioned. A list box's text field takes the
+// name too, since that is where typing goes.
+void NameBoxesAfterTheirCaptions(QWidget& window);
