@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QPixmapCache>
 #include <QtDebug>
 #include <csetjmp>
 #include <cstdio>
@@ -90,12 +91,19 @@ QImage DecodeJpeg(const QByteArray& data)
 
 QPixmap Picture(const QString& resourcePath)
 {
+    // The windows show the same few pictures many times over: each is decoded once.
+    QPixmap picture;
+    if (QPixmapCache::find(resourcePath, &picture))
+        return picture;
     QFile file(resourcePath);
     if (!file.open(QIODevice::ReadOnly)) {
         qWarning("A picture is missing: %s", qPrintable(resourcePath));
         return QPixmap();
     }
-    return ForTheScreen(DecodeJpeg(file.readAll()));
+    picture = ForTheScreen(DecodeJpeg(file.readAll()));
+    if (!picture.isNull())
+        QPixmapCache::insert(resourcePath, picture);
+    return picture;
 }
 
 QPixmap FrameEdgePicture()

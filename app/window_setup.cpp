@@ -1,5 +1,6 @@
 #include "app/window_setup.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -27,6 +28,36 @@ void KeepDesignUnderscoreWidth(QLabel& label)
     label.setFont(font);
 }
 
+// Captions keep their design place and take the size of their text.
+void FitCaptionsToText(QWidget& window)
+{
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->pixmap().isNull())
+            continue;
+        if (IsFrameRule(label->text()))
+            KeepDesignUnderscoreWidth(*label);
+        label->adjustSize();
+    }
+}
+
+// Measuring text loads the fonts: done when a window is first shown, not for
+// all twelve windows at start-up.
+class FitCaptionsOnFirstShow : public QObject {
+public:
+    explicit FitCaptionsOnFirstShow(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Show) {
+            FitCaptionsToText(*static_cast<QWidget*>(watched));
+            deleteLater();
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes)
@@ -38,15 +69,7 @@ void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes)
     window.setWindowFlags(flags);
     window.move(outerTopLeft);
 
-    // Captions keep their design place and take the size of their text.
-    for (QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text().isEmpty() || !label->pixmap().isNull())
-            continue;
-        if (IsFrameRule(label->text()))
-            KeepDesignUnderscoreWidth(*label);
-        label->adjustSize();
-    }
-
+    new FitCaptionsOnFirstShow(window);
     NameBoxesAfterTheirCaptions(window);
 }
 
