@@ -139,5 +139,8 @@ void FaultBoxWatcher::Poll()
     text_ = box->text();
     title_ = box->windowTitle();
     icon_ = box->icon();
-    box->button(QMessageBox::Ok)->click();
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+        ok->click();
+    else
+        box->reject();
 }
