@@ -213,8 +213,11 @@ private slots:
         const QStringList before = PrintedFiles();
 
         FaultBoxWatcher faults;
-        QVERIFY(ChooseMenuItem(*window, calculator.stampa(*program)));
+        QAction* stampa = calculator.stampa(*program);
+        QVERIFY(ChooseMenuItem(*window, stampa));
         QCOMPARE(faults.Count(), 0);
+        // The protection window prints once per calculation; the others stay ready to print again.
+        QCOMPARE(stampa->isEnabled(), calculator.name != "Form7");
         QStringList printed;
         QVERIFY(QTest::qWaitFor([&] {
             printed = PrintedFiles();
