@@ -18,6 +18,7 @@
 
 #include "app/windows.h"
 #include "support/user_actions.h"
+#include "support/window_paths.h"
 
 namespace {
 
@@ -76,10 +77,10 @@ class CupsPrintingTest : public QObject {
 
     std::unique_ptr<Windows> program;
 
-    // Opens a calculator window, computes once and gives the window and its Stampa item.
+    // A calculator window: computing once in it, once it is open, and its Stampa item.
     struct Calculator {
         QString name;
-        std::function<QMainWindow*(Windows&)> openAndCompute;
+        std::function<void(Windows&)> compute;
         std::function<QAction*(Windows&)> stampa;
     };
 
@@ -88,79 +89,48 @@ class CupsPrintingTest : public QObject {
         return {
             {"Form3",
              [](Windows& w) {
-                 Click(w.Form1.Button1);
-                 Click(w.Form2.Button1);
-                 Type(w.Form3.Edit1, "1");
+                 Retype({w.Form3.Edit1}, {"1"});
                  Click(w.Form3.Button1);
-                 Type(w.Form3.Edit2, "1");
-                 Type(w.Form3.Edit3, "230");
-                 Type(w.Form3.Edit5, "3");
-                 Type(w.Form3.Edit4, "0,9");
+                 Retype({w.Form3.Edit2, w.Form3.Edit3, w.Form3.Edit5, w.Form3.Edit4}, {"1", "230", "3", "0,9"});
                  Click(w.Form3.Button2);
-                 return static_cast<QMainWindow*>(&w.Form3);
              },
              [](Windows& w) { return w.Form3.Stampa1; }},
             {"Form5",
              [](Windows& w) {
-                 Click(w.Form1.Button2);
-                 Type(w.Form5.Edit1, "35");
+                 Retype({w.Form5.Edit1}, {"35"});
                  Click(w.Form5.Button1);
-                 return static_cast<QMainWindow*>(&w.Form5);
              },
              [](Windows& w) { return w.Form5.StampaCTRLMAIUSCF121; }},
             {"Form6",
              [](Windows& w) {
-                 Click(w.Form1.Button3);
                  Click(w.Form6.RadioButton1);
-                 Type(w.Form6.Edit1, "230");
-                 Type(w.Form6.Edit2, "16");
-                 Type(w.Form6.Edit3, "25");
-                 Type(w.Form6.Edit4, "2,5");
+                 Retype({w.Form6.Edit1, w.Form6.Edit2, w.Form6.Edit3, w.Form6.Edit4}, {"230", "16", "25", "2,5"});
                  Click(w.Form6.Button1);
-                 return static_cast<QMainWindow*>(&w.Form6);
              },
              [](Windows& w) { return w.Form6.Stampa1; }},
             {"Form7",
              [](Windows& w) {
-                 Click(w.Form1.Button4);
                  Click(w.Form7.ComboBox1->lineEdit());
                  Type(w.Form7.ComboBox1, "16");
                  Click(w.Form7.Button1);
-                 return static_cast<QMainWindow*>(&w.Form7);
              },
              [](Windows& w) { return w.Form7.StampaCTRLMAIUSCF121; }},
             {"Form8",
              [](Windows& w) {
-                 Click(w.Form1.Button5);
-                 Type(w.Form8.Edit1, "30");
-                 Type(w.Form8.Edit2, "0,6");
-                 Type(w.Form8.Edit3, "0,8");
+                 Retype({w.Form8.Edit1, w.Form8.Edit2, w.Form8.Edit3}, {"30", "0,6", "0,8"});
                  Click(w.Form8.Button1);
-                 return static_cast<QMainWindow*>(&w.Form8);
              },
              [](Windows& w) { return w.Form8.StampaCTRLMAIUSCF122; }},
             {"Form12",
              [](Windows& w) {
-                 Click(w.Form1.Button6);
-                 Click(w.Form9.Button1);
-                 Click(w.Form10.Button1);
-                 Type(w.Form12.Edit1, "10");
-                 Type(w.Form12.Edit2, "50");
-                 Type(w.Form12.Edit3, "16");
-                 Type(w.Form12.Edit4, "16");
+                 Retype({w.Form12.Edit1, w.Form12.Edit2, w.Form12.Edit3, w.Form12.Edit4}, {"10", "50", "16", "16"});
                  Click(w.Form12.Button1);
-                 return static_cast<QMainWindow*>(&w.Form12);
              },
              [](Windows& w) { return w.Form12.Stampa1; }},
             {"Form13",
              [](Windows& w) {
-                 Click(w.Form1.Button6);
-                 Click(w.Form9.Button2);
-                 Type(w.Form13.Edit1, "25");
-                 Type(w.Form13.Edit2, "30");
-                 Type(w.Form13.Edit3, "1000");
+                 Retype({w.Form13.Edit1, w.Form13.Edit2, w.Form13.Edit3}, {"25", "30", "1000"});
                  Click(w.Form13.Button1);
-                 return static_cast<QMainWindow*>(&w.Form13);
              },
              [](Windows& w) { return w.Form13.stampa1; }},
         };
@@ -207,7 +177,8 @@ private slots:
         QVERIFY(!QPrinterInfo::defaultPrinter().isNull());
 
         const Calculator calculator = Calculators().at(index);
-        QMainWindow* window = calculator.openAndCompute(*program);
+        auto* window = static_cast<QMainWindow*>(OpenAsAUser(*program, calculator.name));
+        calculator.compute(*program);
         QCOMPARE(VisibleWindows(*program), QStringList{calculator.name});
         const QImage shown = window->centralWidget()->grab().toImage();
         const QStringList before = PrintedFiles();

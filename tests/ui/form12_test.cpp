@@ -25,11 +25,7 @@ class Form12Test : public QObject {
     // Types the inputs into the chain's boxes in order, then presses "Calcola".
     void Calculate(const QStringList& inputs)
     {
-        const QList<QLineEdit*> boxes{form->Edit1, form->Edit2, form->Edit3, form->Edit4};
-        for (int i = 0; i < inputs.size(); ++i) {
-            ClearByKeys(boxes[i]);
-            Type(boxes[i], inputs[i]);
-        }
+        Retype({form->Edit1, form->Edit2, form->Edit3, form->Edit4}, inputs);
         Click(form->Button1);
     }
 

@@ -20,12 +20,7 @@ class Form8Test : public QObject {
 
     void Calculate(const QString& power, const QString& initialFactor, const QString& finalFactor)
     {
-        const std::pair<QLineEdit*, QString> inputs[] = {
-            {form->Edit1, power}, {form->Edit2, initialFactor}, {form->Edit3, finalFactor}};
-        for (const auto& [box, text] : inputs) {
-            ClearByKeys(box);
-            Type(box, text);
-        }
+        Retype({form->Edit1, form->Edit2, form->Edit3}, {power, initialFactor, finalFactor});
         Click(form->Button1);
     }
 

@@ -31,8 +31,7 @@ QString Megabyte()
 
 void Enter(QLineEdit* box, const QString& text)
 {
-    ClearByKeys(box);
-    Type(box, text);
+    Retype({box}, {text});
 }
 
 struct Case {

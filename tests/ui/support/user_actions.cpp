@@ -83,6 +83,14 @@ void ClearByKeys(QLineEdit* box)
     QTest::keyClick(box, Qt::Key_Backspace);
 }
 
+void Retype(const QList<QLineEdit*>& boxes, const QStringList& texts)
+{
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        ClearByKeys(boxes[i]);
+        Type(boxes[i], texts[i]);
+    }
+}
+
 void Click(QWidget* control)
 {
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());

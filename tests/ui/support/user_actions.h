@@ -33,6 +33,9 @@ void Type(QWidget* control, const QString& text);
 // Empties a box as a user does: select all, then Backspace.
 void ClearByKeys(QLineEdit* box);
 
+// Empties each box by keys and types its text, box by box in order.
+void Retype(const QList<QLineEdit*>& boxes, const QStringList& texts);
+
 // Clicks the control at its centre with the left button.
 void Click(QWidget* control);
 
