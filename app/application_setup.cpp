@@ -3,15 +3,15 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/design_fonts.h"
 #include "app/locale.h"
 #include "app/pictures.h"
-#include "app/window_setup.h"
 
 ApplicationSetup::ApplicationSetup()
 {
     // The pictures live in a static library, whose resources must be registered by hand.
     Q_INIT_RESOURCE(assets);
-    RegisterFontSubstitutes();
+    UseDesignFonts();
     FollowLocaleChanges();
     QApplication::setWindowIcon(QIcon(Picture(QStringLiteral(":/pictures/icon.jpg"))));
 }

@@ -72,9 +72,3 @@ void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes)
     new FitCaptionsOnFirstShow(window);
     NameBoxesAfterTheirCaptions(window);
 }
-
-void RegisterFontSubstitutes()
-{
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Maiandra GD"), QStringLiteral("URW Gothic"));
-}

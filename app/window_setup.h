@@ -9,6 +9,3 @@ enum class TitleBarBoxes { CloseOnly, CloseAndMinimise };
 // Title bar boxes, the outer top-left corner on the screen, labels sized to
 // their captions as drawn in the design, and boxes named after their captions.
 void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes = TitleBarBoxes::CloseOnly);
-
-// The design's fonts by name, with substitutes for systems that lack them.
-void RegisterFontSubstitutes();

@@ -1,6 +1,7 @@
 // What every window shares: the fault box, the title it carries, the pictures,
 // typed keys, and printing a window's image.
 #include <QFile>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -82,6 +83,27 @@ private slots:
         const QImage rule = FrameEdgePicture().toImage();
         QVERIFY(qGray(rule.pixel(1, 100)) < 100);   // the dark rule
         QVERIFY(qGray(rule.pixel(4, 100)) > 200);   // on the window's colour
+    }
+
+    // Asking for a family the system lacks sends the font matcher on a long
+    // search each time: every control must name the family it is drawn with.
+    void everyControlNamesTheFamilyItIsDrawnWith()
+    {
+        Windows program;
+        for (QWidget* window : program.All()) {
+            QList<QWidget*> controls = window->findChildren<QWidget*>();
+            controls << window;
+            for (QWidget* control : controls) {
+                if (control->isWindow() && control != window)
+                    continue;  // a menu's list keeps the desktop's font
+                const QString asked = control->font().families().value(0);
+                // The family as drawn, less the foundry some families are qualified with.
+                const QString drawn = QFontInfo(control->font()).family().section(" [", 0, 0);
+                QVERIFY2(asked.compare(drawn, Qt::CaseInsensitive) == 0,
+                         qPrintable(QString("%1 in %2 asks for %3 and is drawn with %4")
+                                        .arg(control->objectName(), window->objectName(), asked, drawn)));
+            }
+        }
     }
 
     void aDamagedPictureGivesANullImageNotAnExit()
