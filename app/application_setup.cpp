@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "app/design_fonts.h"
+#include "app/icon_keeping_style.h"
 #include "app/locale.h"
 #include "app/pictures.h"
 
@@ -11,6 +12,7 @@ ApplicationSetup::ApplicationSetup()
 {
     // The pictures live in a static library, whose resources must be registered by hand.
     Q_INIT_RESOURCE(assets);
+    UseIconKeepingStyle();
     UseDesignFonts();
     FollowLocaleChanges();
     QApplication::setWindowIcon(QIcon(Picture(QStringLiteral(":/pictures/icon.jpg"))));
