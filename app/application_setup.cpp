@@ -15,5 +15,7 @@ ApplicationSetup::ApplicationSetup()
     UseIconKeepingStyle();
     UseDesignFonts();
     FollowLocaleChanges();
+    // 128 pixels serve every size a title bar or task switcher draws; the
+    // installed icons in their sizes up to 256 serve the desktop's menus.
     QApplication::setWindowIcon(QIcon(Picture(QStringLiteral(":/pictures/icon.jpg"))));
 }
