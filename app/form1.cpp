@@ -7,7 +7,7 @@
 TForm1::TForm1(Windows&)
 {
     setupUi(this);
-    Image1->setPixmap(Picture(QStringLiteral(":/pictures/logo.jpg")));
+    SetPictureOnFirstShow(*Image1, QStringLiteral(":/pictures/logo.jpg"));
     SetUpWindow(*this, {266, 78});
     Bind(EsciALTF41, &QAction::triggered, this, &TForm1::EsciALTF41Click);
 }

@@ -22,7 +22,7 @@ TForm4::TForm4(Windows&)
     setupUi(this);
     ActionList1.setObjectName(QStringLiteral("ActionList1"));
     BrowseURL1.setObjectName(QStringLiteral("BrowseURL1"));
-    Image1->setPixmap(Picture(QStringLiteral(":/pictures/logo_info.jpg")));
+    SetPictureOnFirstShow(*Image1, QStringLiteral(":/pictures/logo_info.jpg"));
     Label1->setText(QStringLiteral("Software realizzato da: ") + QString::fromUtf8(credits::Author));
     Label3->setText(QString::fromUtf8(credits::AuthorEmail));
     Label4->setText(QString::fromUtf8(credits::ProceduresFirstLine));

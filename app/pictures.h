@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QLabel;
+
 // A null image, never an exit, where the data is not a JPEG it can read.
 QImage DecodeJpeg(const QByteArray& data);
 
@@ -12,5 +14,9 @@ QImage DecodeJpeg(const QByteArray& data);
 // its design size in the screen's device pixels.
 QPixmap Picture(const QString& resourcePath);
 
+// The label shows the embedded picture from the first time its window is
+// shown: the windows that wait hidden from start-up decode theirs when opened.
+void SetPictureOnFirstShow(QLabel& label, const QString& resourcePath);
+
 // The frame-edge rule of the calculator windows, 5 × 223 pixels.
-QPixmap FrameEdgePicture();
+inline const QString FrameEdgePath = QStringLiteral(":/pictures/frame_edge.jpg");

@@ -12,8 +12,8 @@ TForm10::TForm10(Windows&)
         headingFont.setPixelSize(13);
         heading->setFont(headingFont);
     }
-    Image3->setPixmap(Picture(QStringLiteral(":/pictures/conductors_three_phase_neutral.jpg")));
-    Image2->setPixmap(Picture(QStringLiteral(":/pictures/conductors_three_phase.jpg")));
-    Image4->setPixmap(Picture(QStringLiteral(":/pictures/conductors_single_phase.jpg")));
+    SetPictureOnFirstShow(*Image3, QStringLiteral(":/pictures/conductors_three_phase_neutral.jpg"));
+    SetPictureOnFirstShow(*Image2, QStringLiteral(":/pictures/conductors_three_phase.jpg"));
+    SetPictureOnFirstShow(*Image4, QStringLiteral(":/pictures/conductors_single_phase.jpg"));
     SetUpWindow(*this, {251, 128});
 }

@@ -46,9 +46,8 @@ void ShowRow(std::initializer_list<QWidget*> row, bool shown)
 TForm12::TForm12(Windows&)
 {
     setupUi(this);
-    const QPixmap rule = Picture(QStringLiteral(":/pictures/frame_rule.jpg"));
     for (QLabel* side : {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8})
-        side->setPixmap(rule);
+        SetPictureOnFirstShow(*side, QStringLiteral(":/pictures/frame_rule.jpg"));
     SetUpWindow(*this, {228, 131}, TitleBarBoxes::CloseAndMinimise);
 
     OnTypedKey(Edit1, this, &TForm12::Edit1KeyPress);

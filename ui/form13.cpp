@@ -11,9 +11,8 @@
 TForm13::TForm13(Windows&)
 {
     setupUi(this);
-    const QPixmap rule = Picture(QStringLiteral(":/pictures/frame_rule.jpg"));
     for (QLabel* side : {Image2, Image4, Image6, Image8})
-        side->setPixmap(rule);
+        SetPictureOnFirstShow(*side, QStringLiteral(":/pictures/frame_rule.jpg"));
     SetUpWindow(*this, {228, 182}, TitleBarBoxes::CloseAndMinimise);
 
     OnTypedKey(Edit1, this, &TForm13::Edit1KeyPress);

@@ -48,9 +48,8 @@ TForm3::TForm3(Windows&)
         {Label18, Edit13, Label27, Label36, Edit22},
         {Label19, Edit14, Label28, Label37, Edit23},
     }};
-    const QPixmap frameEdge = Picture(QStringLiteral(":/pictures/frame_edge_short.jpg"));
     for (QLabel* image : {Image1, Image2, Image3, Image4})
-        image->setPixmap(frameEdge);
+        SetPictureOnFirstShow(*image, QStringLiteral(":/pictures/frame_edge_short.jpg"));
     SetUpWindow(*this, {126, 127});
 
     OnTypedKey(Edit1, this, &TForm3::Edit1KeyPress);

@@ -11,8 +11,8 @@
 TForm5::TForm5(Windows&)
 {
     setupUi(this);
-    Image1->setPixmap(FrameEdgePicture());
-    Image3->setPixmap(FrameEdgePicture());
+    for (QLabel* edge : {Image1, Image3})
+        SetPictureOnFirstShow(*edge, FrameEdgePath);
     SetUpWindow(*this, {311, 186});
 
     OnTypedKey(Edit1, this, &TForm5::Edit1KeyPress);

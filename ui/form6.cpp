@@ -15,7 +15,7 @@ TForm6::TForm6(Windows&)
 {
     setupUi(this);
     for (QLabel* edge : {Image1, Image2, Image3, Image4})
-        edge->setPixmap(FrameEdgePicture());
+        SetPictureOnFirstShow(*edge, FrameEdgePath);
     SetUpWindow(*this, {309, 92});
 
     // Only a kind becoming selected counts: clicking the kind already selected is no change.

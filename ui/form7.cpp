@@ -12,8 +12,8 @@
 TForm7::TForm7(Windows&)
 {
     setupUi(this);
-    Image1->setPixmap(FrameEdgePicture());
-    Image3->setPixmap(FrameEdgePicture());
+    for (QLabel* edge : {Image1, Image3})
+        SetPictureOnFirstShow(*edge, FrameEdgePath);
     SetUpWindow(*this, {303, 169});
 
     // Typing completes to the first item, in list order, that starts with the typed text.

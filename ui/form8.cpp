@@ -11,8 +11,8 @@
 TForm8::TForm8(Windows&)
 {
     setupUi(this);
-    Image1->setPixmap(FrameEdgePicture());
-    Image3->setPixmap(FrameEdgePicture());
+    for (QLabel* edge : {Image1, Image3})
+        SetPictureOnFirstShow(*edge, FrameEdgePath);
     SetUpWindow(*this, {294, 163});
 
     OnTypedKey(Edit1, this, &TForm8::Edit1KeyPress);

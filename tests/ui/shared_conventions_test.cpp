@@ -79,8 +79,8 @@ private slots:
         Windows program;
         QCOMPARE(Picture(":/pictures/logo.jpg").size(), QSize(265, 57));
         QCOMPARE(Picture(":/pictures/logo_info.jpg").size(), QSize(265, 49));
-        QCOMPARE(FrameEdgePicture().size(), QSize(5, 223));
-        const QImage rule = FrameEdgePicture().toImage();
+        QCOMPARE(Picture(FrameEdgePath).size(), QSize(5, 223));
+        const QImage rule = Picture(FrameEdgePath).toImage();
         QVERIFY(qGray(rule.pixel(1, 100)) < 100);   // the dark rule
         QVERIFY(qGray(rule.pixel(4, 100)) > 200);   // on the window's colour
     }
