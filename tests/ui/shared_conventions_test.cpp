@@ -91,6 +91,9 @@ private slots:
     {
         Windows program;
         for (QWidget* window : program.All()) {
+            // Shown, since some captions take their final font on the first show.
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
             QList<QWidget*> controls = window->findChildren<QWidget*>();
             controls << window;
             for (QWidget* control : controls) {
@@ -103,6 +106,7 @@ private slots:
                          qPrintable(QString("%1 in %2 asks for %3 and is drawn with %4")
                                         .arg(control->objectName(), window->objectName(), asked, drawn)));
             }
+            window->hide();
         }
     }
 
