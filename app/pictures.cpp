@@ -1,6 +1,5 @@
 #include "app/pictures.h"
 
-#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,6 +9,8 @@
 #include <cstdio>
 
 #include <jpeglib.h>
+
+#include "app/first_show.h"
 
 namespace {
 
@@ -108,39 +109,10 @@ QPixmap Picture(const QString& resourcePath)
     return picture;
 }
 
-namespace {
-
-// Waits for the label's window to be shown, then gives the label its picture.
-class PictureOnFirstShow : public QObject {
-public:
-    PictureOnFirstShow(QLabel& label, const QString& resourcePath)
-        : QObject(&label), window_(*label.window()), resourcePath_(resourcePath)
-    {
-        window_.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == &window_ && event->type() == QEvent::Show) {
-            window_.removeEventFilter(this);
-            static_cast<QLabel*>(parent())->setPixmap(Picture(resourcePath_));
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    QWidget& window_;
-    QString resourcePath_;
-};
-
-}  // namespace
-
 void SetPictureOnFirstShow(QLabel& label, const QString& resourcePath)
 {
     if (label.window()->isVisible())
         label.setPixmap(Picture(resourcePath));
     else
-        new PictureOnFirstShow(label, resourcePath);
+        OnFirstShow(*label.window(), [&label, resourcePath] { label.setPixmap(Picture(resourcePath)); });
 }

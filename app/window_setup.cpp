@@ -1,6 +1,5 @@
 #include "app/window_setup.h"
 
-#include <QEvent>
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -8,6 +7,7 @@
 #include <QWidget>
 
 #include "app/accessibility.h"
+#include "app/first_show.h"
 
 namespace {
 
@@ -40,24 +40,6 @@ void FitCaptionsToText(QWidget& window)
     }
 }
 
-// Measuring text loads the fonts: done when a window is first shown, not for
-// all twelve windows at start-up.
-class FitCaptionsOnFirstShow : public QObject {
-public:
-    explicit FitCaptionsOnFirstShow(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == parent() && event->type() == QEvent::Show) {
-            FitCaptionsToText(*static_cast<QWidget*>(watched));
-            deleteLater();
-            watched->removeEventFilter(this);
-        }
-        return false;
-    }
-};
-
 }  // namespace
 
 void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes)
@@ -69,6 +51,8 @@ void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes)
     window.setWindowFlags(flags);
     window.move(outerTopLeft);
 
-    new FitCaptionsOnFirstShow(window);
+    // Measuring text loads the fonts: done when a window is first shown, not
+    // for all twelve windows at start-up.
+    OnFirstShow(window, [&window] { FitCaptionsToText(window); });
     NameBoxesAfterTheirCaptions(window);
 }
