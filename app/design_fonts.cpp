@@ -1,10 +1,10 @@
 #include "app/design_fonts.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
 #include <QWidget>
+
+#include "app/application_events.h"
 
 namespace {
 
@@ -31,18 +31,12 @@ void UseInstalledFamily(QWidget& widget)
 
 // A widget given a font of its own hands it on to the controls that inherit
 // it: renaming the family there, as soon as it is set, serves them all.
-class InstalledFontWatcher : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::FontChange && watched->isWidgetType()) {
-            auto* widget = static_cast<QWidget*>(watched);
-            if (widget->testAttribute(Qt::WA_SetFont))
-                UseInstalledFamily(*widget);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
+void UseInstalledFamilyOfOwnFont(QObject* receiver)
+{
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (widget != nullptr && widget->testAttribute(Qt::WA_SetFont))
+        UseInstalledFamily(*widget);
+}
 
 }  // namespace
 
@@ -50,10 +44,10 @@ void UseDesignFonts()
 {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Maiandra GD"), QStringLiteral("URW Gothic"));
-    static InstalledFontWatcher* watcher = nullptr;
-    if (watcher == nullptr) {
-        watcher = new InstalledFontWatcher;
-        watcher->setParent(QCoreApplication::instance());
-        QCoreApplication::instance()->installEventFilter(watcher);
-    }
+    // Once for the application, however many times its windows are built.
+    static const bool watching = [] {
+        OnApplicationEvent(QEvent::FontChange, UseInstalledFamilyOfOwnFont);
+        return true;
+    }();
+    Q_UNUSED(watching);
 }

@@ -32,8 +32,10 @@ private:
 
 void UseIconKeepingStyle()
 {
-    static bool inUse = false;
-    if (!inUse)
+    // Once for the application, however many times its windows are built.
+    static const bool inUse = [] {
         QApplication::setStyle(new IconKeepingStyle);
-    inUse = true;
+        return true;
+    }();
+    Q_UNUSED(inUse);
 }

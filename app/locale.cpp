@@ -1,8 +1,8 @@
 #include "app/locale.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLocale>
+
+#include "app/application_events.h"
 
 namespace {
 
@@ -17,16 +17,6 @@ void ReadDecimalSeparator()
                     : '.';
 }
 
-class LocaleWatcher : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::LocaleChange)
-            ReadDecimalSeparator();
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 }  // namespace
 
 char DecimalSeparator()
@@ -37,10 +27,10 @@ char DecimalSeparator()
 void FollowLocaleChanges()
 {
     ReadDecimalSeparator();
-    static LocaleWatcher* watcher = nullptr;
-    if (watcher == nullptr) {
-        watcher = new LocaleWatcher;
-        watcher->setParent(QCoreApplication::instance());
-        QCoreApplication::instance()->installEventFilter(watcher);
-    }
+    // Once for the application, however many times its windows are built.
+    static const bool following = [] {
+        OnApplicationEvent(QEvent::LocaleChange, [](QObject*) { ReadDecimalSeparator(); });
+        return true;
+    }();
+    Q_UNUSED(following);
 }

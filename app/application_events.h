@@ -1,0 +1,10 @@
+#pragma once
+// Events the whole application sees, whichever object they are sent to.
+#include <QEvent>
+#include <functional>
+
+class QObject;
+
+// Runs the action with the receiver of every event of that type, for as long
+// as the application runs.
+void OnApplicationEvent(QEvent::Type type, std::function<void(QObject* receiver)> action);
