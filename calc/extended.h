@@ -4,7 +4,6 @@
 // even), done in integers so that every processor and compiler gives the same
 // bits. Faults are raised where they arise, so the first failing operation
 // names the message.
-#include <bit>
 #include <cstdint>
 
 namespace calc {
