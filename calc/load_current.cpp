@@ -10,7 +10,7 @@ double LoadCurrent(LineTopology kind, const Load& load, double V)
     Extended denominator = Extended(V) * Extended(load.powerFactor);
     // Both three-phase kinds draw the same line current; only the single-phase line lacks the factor.
     if (kind != LineTopology::SinglePhase)
-        denominator = denominator * Extended(ThreePhaseFactor);
+        denominator = denominator * ThreePhaseFactor;
     const Extended numerator = Extended(load.power) * Extended(1000.0);  // kW to W
     return Store(numerator / denominator);
 }
@@ -28,7 +28,7 @@ LoadCurrents ComputeLoadCurrent(LineTopology kind, std::span<const Load> loads, 
         result.designCurrent = result.loadCurrents.front();
         return result;
     }
-    Extended sum = 0.0L;
+    Extended sum = 0.0;
     for (const double current : result.loadCurrents)
         sum = sum + Extended(current);
     result.designCurrent = Store(sum * Extended(Fc));

@@ -3,12 +3,14 @@
 #include <span>
 #include <vector>
 
+#include "calc/extended.h"
 #include "calc/line_topology.h"
 
 namespace calc {
 
-// 1.73 as written, not the square root of three: the displayed currents depend on it.
-inline constexpr long double ThreePhaseFactor = 1.73L;
+// 1.73 as written, not the square root of three: the displayed currents depend
+// on it. The extended value nearest 1.73.
+inline constexpr Extended ThreePhaseFactor = Extended::FromParts(false, 0xDD70A3D70A3D70A4, -63);
 
 inline constexpr int MaxLoads = 10;
 

@@ -1,9 +1,8 @@
 #include "calc/number_entry.h"
 
-#include <charconv>
 #include <string>
 
-#include "calc/extended.h"
+#include "calc/decimal_to_extended.h"
 #include "calc/fault.h"
 
 namespace calc {
@@ -39,40 +38,6 @@ struct Cursor {
         while (Take(' ')) {}
     }
 };
-
-// The exact decimal value, digits × 10^exponent, to the nearest extended value.
-// Returns false where it lies beyond the extended range.
-bool NearestExtended(std::string_view digits, long long exponent, bool negative, long double& value)
-{
-    // Leading and trailing zeros carry no value; dropping them keeps the text short.
-    while (!digits.empty() && digits.front() == '0')
-        digits.remove_prefix(1);
-    while (!digits.empty() && digits.back() == '0') {
-        digits.remove_suffix(1);
-        ++exponent;
-    }
-    if (digits.empty()) {
-        value = negative ? -0.0L : 0.0L;
-        return true;
-    }
-    std::string normalised(digits);
-    normalised += 'e';
-    normalised += std::to_string(exponent);
-    long double magnitude = 0;
-    const auto [end, error] =
-        std::from_chars(normalised.data(), normalised.data() + normalised.size(), magnitude);
-    if (error == std::errc::result_out_of_range) {
-        // Too small for the extended type reads as zero; too large is no number.
-        const long long leadingDigitExponent = exponent + static_cast<long long>(digits.size());
-        if (leadingDigitExponent > 0)
-            return false;
-        magnitude = 0;
-    } else if (error != std::errc() || end != normalised.data() + normalised.size()) {
-        return false;
-    }
-    value = negative ? -magnitude : magnitude;
-    return true;
-}
 
 }  // namespace
 
@@ -116,10 +81,10 @@ double ParseNumber(std::string_view text, char separator)
 
     std::string digits(integerDigits);
     digits += fractionDigits;
-    long double value = 0;
-    if (!NearestExtended(digits, exponent - static_cast<long long>(fractionDigits.size()), negative, value))
+    const auto value = DecimalToExtended(digits, exponent - static_cast<long long>(fractionDigits.size()), negative);
+    if (!value)
         throw notANumber();
-    return Store(Extended(value));
+    return Store(*value);
 }
 
 }  // namespace calc

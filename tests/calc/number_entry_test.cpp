@@ -66,6 +66,8 @@ TEST(ParseNumber, TakesExponentDigitsOnlyWhileTheExponentIsBelow500)
     EXPECT_EQ(FaultMessage("1E500", ','), "Floating point overflow");
     EXPECT_EQ(FaultMessage("1E5001", ','), "'1E5001' is not a valid floating point value");
     EXPECT_EQ(FaultMessage("1E4995", ','), "'1E4995' is not a valid floating point value");
+    EXPECT_EQ(FaultMessage("1E-5000", ','), "'1E-5000' is not a valid floating point value");
+    EXPECT_EQ(ParseNumber("1E-4999", ','), 0);
 }
 
 TEST(ParseNumber, LimitsTheValueToTheExtendedAndThenTheDoubleRange)

@@ -67,6 +67,9 @@ TEST(CableLineShortCircuit, EachTopologyHasItsOwnCurrents)
               (Shown{"-", "1,08506254066951", "1,24719832260863"}));
     EXPECT_EQ(Show(CableLineShortCircuit(SinglePhase, 6, 20, 2.5, 0)), (Shown{"0,69592931778755", "-", "-"}));
     EXPECT_EQ(Show(CableLineShortCircuit(SinglePhase, 10, 50, 16, 1)), (Shown{"1,63701067615658", "-", "-"}));
+    // The impedance per metre stays extended: stored as a double first, the last digit differs.
+    EXPECT_EQ(Show(CableLineShortCircuit(WithoutNeutral, 11.1, 79, 6, 0)),
+              (Shown{"-", "0,760872990860385", "0,874566656161362"}));
 }
 
 TEST(CableLineShortCircuit, AtTheOriginOrWithNoStartCurrent)
@@ -98,6 +101,9 @@ TEST(BusbarLineShortCircuit, AboveOneKiloampereTheFactorApplies)
 {
     EXPECT_EQ(Show(BusbarLineShortCircuit(25, 30, 1000)),
               (Shown{"14,6168224299065", "17,0541808415398", "19,6025067144136"}));
+    // The factor multiplies the extended quotient, not the quotient stored as a double.
+    EXPECT_EQ(Show(BusbarLineShortCircuit(18.1, 99, 1000)),
+              (Shown{"6,20076959351481", "8,37755965977219", "9,62937891927838"}));
 }
 
 TEST(BusbarLineShortCircuit, TheFactorStartsStrictlyAboveOneKiloampere)
