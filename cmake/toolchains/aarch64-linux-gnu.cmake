@@ -5,7 +5,14 @@ set(CMAKE_SYSTEM_PROCESSOR aarch64)
 set(CMAKE_C_COMPILER aarch64-linux-gnu-gcc)
 set(CMAKE_CXX_COMPILER aarch64-linux-gnu-g++)
 set(CMAKE_LIBRARY_ARCHITECTURE aarch64-linux-gnu)
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64;-L;/usr/aarch64-linux-gnu)
+# Where multiarch has installed Debian's arm64 C library, qemu takes its loader
+# (/lib/ld-linux-aarch64.so.1): the cross compiler's older loader under
+# /usr/aarch64-linux-gnu with that newer C library hangs the first thread start.
+if(EXISTS /lib/ld-linux-aarch64.so.1)
+  set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64)
+else()
+  set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64;-L;/usr/aarch64-linux-gnu)
+endif()
 
 # Multiarch puts the arm64 libraries, headers and CMake packages beside the
 # host's under /usr, told apart by the triplet directories that
