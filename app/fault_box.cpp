@@ -13,7 +13,6 @@
 #include <QScrollBar>
 
 #include "app/wrap_anywhere_label.h"
-
 #include "calc/fault.h"
 
 namespace {

@@ -14,7 +14,7 @@ bool IsFrameDecoration(const QWidget& control)
         if (IsFrameRule(label->text()))
             return true;
         // The edge pictures stand in picture controls at least four times as tall as wide.
-        return label->text().isEmpty() && label->height() >= 4 * label->width();
+        return label->text().isEmpty() && label->width() > 0 && label->height() >= 4 * label->width();
     }
     return control.metaObject() == &QFrame::staticMetaObject && control.findChild<QWidget*>() == nullptr;
 }
