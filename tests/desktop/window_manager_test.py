@@ -22,8 +22,9 @@ SCREEN = (1280, 1024)
 MAIN = "Voltaris BT"
 # Clicks in client coordinates, at the centre of a design button; the main
 # window's buttons lie 18 pixels lower, under its menu bar.
-CURRENT, CABLE, DROP, PROTECTION, SHORT_CIRCUIT, CORRECTION = ((252, y) for y in (166, 238, 310, 382, 454, 526))
-INFO = "Info ..."  # the main menu's "?", then its first item
+CURRENT, CABLE, DROP, PROTECTION, SHORT_CIRCUIT, CORRECTION = (
+    (252, y) for y in (166, 238, 310, 382, 454, 526))
+INFO = "Info ..."  # the main menu's "?", then its one item
 
 # Title, client size of the design, outer top-left on the screen, the clicks
 # that reach it from the main window, the window its close returns to.
@@ -76,6 +77,13 @@ def shown_windows(pid):
     return shown
 
 
+def popups(pid, window):
+    """The program's windows on the screen that the manager does not hold: its open menus."""
+    search = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                            capture_output=True, text=True)
+    return [found for found in search.stdout.split() if int(found) != int(window, 16)]
+
+
 def the_one_shown(pid, title):
     def only_that():
         shown = shown_windows(pid)
@@ -101,9 +109,15 @@ def check_client_area(window, title):
     if seen != (width, height):
         failures.append(f'"{title}": client area {seen}, the design has {(width, height)}')
     if (x - frame_left, y - frame_top) != (left, top):
-        failures.append(f'"{title}": frame at {(x - frame_left, y - frame_top)}, the design places it at {(left, top)}')
+        failures.append(f'"{title}": frame at {(x - frame_left, y - frame_top)}, '
+                        f"the design places it at {(left, top)}")
     if x < 0 or y < 0 or x + seen[0] > SCREEN[0] or y + seen[1] > SCREEN[1]:
         failures.append(f'"{title}": client area at {(x, y)} size {seen} leaves the screen')
+
+
+def active_window():
+    active = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
+    return int(active) if active else None
 
 
 def click(window, point):
@@ -115,20 +129,23 @@ def open_window(pid, title, route):
     for step in route:
         if step == INFO:
             click(window, (45, 8))
-            time.sleep(0.3)
-            run("xdotool", "key", "Down", "Return")
+            menu = wait_for(lambda: popups(pid, window), 'the "?" menu')[0]
+            click(menu, (30, 10))
         else:
             click(window, step)
-        previous = window
-        window = wait_for(lambda: (lambda shown: len(shown) == 1 and shown[0][0] != previous and shown[0][0])(
-            shown_windows(pid)), "the next window")
+        window = wait_for(lambda previous=window: next_window(pid, previous), "the next window")
     return the_one_shown(pid, title)
+
+
+def next_window(pid, previous):
+    shown = shown_windows(pid)
+    return shown[0][0] if len(shown) == 1 and shown[0][0] != previous else None
 
 
 def close(window, way):
     if way == "Alt+F4":
         # The manager binds Alt+F4 for the window it has made active.
-        wait_for(lambda: int(run("xdotool", "getactivewindow")) == int(window, 16), "the window to be active")
+        wait_for(lambda: active_window() == int(window, 16), "the window to be active")
         run("xdotool", "key", "alt+F4")
     else:
         run("wmctrl", "-i", "-c", window)
@@ -170,9 +187,11 @@ def main():
     with tempfile.TemporaryDirectory() as home:
         os.chmod(home, 0o700)
         read_end, write_end = os.pipe()
-        server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0",
-                                   f"{SCREEN[0]}x{SCREEN[1]}x24"], pass_fds=[write_end],
-                                  stderr=subprocess.DEVNULL)
+        # Without -noreset the server resets whenever its last client leaves,
+        # turning away a client that connects at that moment.
+        server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp",
+                                   "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24"],
+                                  pass_fds=[write_end], stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as display_number:
             display = ":" + display_number.readline().strip()
@@ -180,10 +199,14 @@ def main():
                            XDG_CONFIG_HOME=home, XDG_CACHE_HOME=home, QT_QPA_PLATFORM="xcb")
         os.environ.update(environment)
         manager = subprocess.Popen(["openbox", "--sm-disable", "--config-file", "/etc/xdg/openbox/rc.xml"],
-                                   env=environment, stderr=subprocess.DEVNULL)
+                                   env=environment)
+
+        def managing():
+            if manager.poll() is not None:
+                raise AssertionError(f"openbox ended with status {manager.returncode}")
+            return subprocess.run(["wmctrl", "-m"], capture_output=True).returncode == 0
         try:
-            wait_for(lambda: subprocess.run(["wmctrl", "-m"], capture_output=True).returncode == 0,
-                     "openbox to manage the screen")
+            wait_for(managing, "openbox to manage the screen")
             for way in ("Alt+F4", "close box"):
                 session(program, environment, way)
         finally:
