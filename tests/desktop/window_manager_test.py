@@ -3,10 +3,11 @@
 
 Every window is reached by a user's clicks and closed by the manager, once by
 Alt+F4 (the manager's key binding) and once by its close box (the manager's
-delete request, as the close box sends it): the window that comes back must
-be the closing table's, the main window's close must end the program, and
-each window's client area must be the design's, whole on the screen, beside
-whatever frame the manager draws. Exits 77 when the tools are missing.
+delete request, as the close box sends it), each under a theme with its own
+frame: the window that comes back must be the closing table's, the main
+window's close must end the program, and each window's client area must be
+the design's, whole on the screen and placed as designed, whatever frame the
+manager draws (its extents are printed). Exits 77 when the tools are missing.
 """
 import os
 import shutil
@@ -98,8 +99,8 @@ def check_client_area(window, title):
     (width, height), (left, top) = DESIGN[title]
     extents = run("xprop", "-id", window, "_NET_FRAME_EXTENTS").split("=")[-1]
     frame_left, frame_right, frame_top, frame_bottom = (int(v) for v in extents.split(","))
-    if title not in frames_reported:
-        frames_reported.add(title)
+    if (title, extents) not in frames_reported:
+        frames_reported.add((title, extents))
         print(f'"{title}": _NET_FRAME_EXTENTS left, right, top, bottom = '
               f"{frame_left}, {frame_right}, {frame_top}, {frame_bottom}")
     info = dict(line.strip().split(": ", 1) for line in run("xwininfo", "-id", window).splitlines()
@@ -178,6 +179,23 @@ def session(program, environment, way):
             process.wait()
 
 
+def start_openbox(theme, home, environment):
+    with open("/etc/xdg/openbox/rc.xml") as default:
+        settings = default.read().replace("<name>Clearlooks</name>", f"<name>{theme}</name>", 1)
+    configuration = os.path.join(home, f"openbox-{theme}.xml")
+    with open(configuration, "w") as file:
+        file.write(settings)
+    manager = subprocess.Popen(["openbox", "--sm-disable", "--config-file", configuration], env=environment)
+
+    def managing():
+        if manager.poll() is not None:
+            raise AssertionError(f"openbox ended with status {manager.returncode}")
+        return subprocess.run(["wmctrl", "-m"], capture_output=True).returncode == 0
+    wait_for(managing, "openbox to manage the screen")
+    print(f"openbox, theme {theme}:")
+    return manager
+
+
 def main():
     program = sys.argv[1]
     missing = sorted({package for tool, package in TOOLS.items() if not shutil.which(tool)})
@@ -198,21 +216,18 @@ def main():
         environment = dict(os.environ, DISPLAY=display, HOME=home, XDG_RUNTIME_DIR=home,
                            XDG_CONFIG_HOME=home, XDG_CACHE_HOME=home, QT_QPA_PLATFORM="xcb")
         os.environ.update(environment)
-        manager = subprocess.Popen(["openbox", "--sm-disable", "--config-file", "/etc/xdg/openbox/rc.xml"],
-                                   env=environment)
-
-        def managing():
-            if manager.poll() is not None:
-                raise AssertionError(f"openbox ended with status {manager.returncode}")
-            return subprocess.run(["wmctrl", "-m"], capture_output=True).returncode == 0
         try:
-            wait_for(managing, "openbox to manage the screen")
-            for way in ("Alt+F4", "close box"):
-                session(program, environment, way)
+            # Two themes, two frames: the client areas must not depend on either.
+            for way, theme in (("Alt+F4", "Clearlooks"), ("close box", "Onyx")):
+                manager = start_openbox(theme, home, environment)
+                try:
+                    session(program, environment, way)
+                finally:
+                    manager.terminate()
+                    manager.wait()
         finally:
-            for process in (manager, server):
-                process.terminate()
-                process.wait()
+            server.terminate()
+            server.wait()
     for failure in failures:
         print("FAIL:", failure)
     return 1 if failures else 0
