@@ -8,3 +8,8 @@ class QWidget;
 // the box as the user sees it captioned. A list box's text field takes the
 // name too, since that is where typing goes.
 void NameBoxesAfterTheirCaptions(QWidget& window);
+
+// From now on, the frames drawn around a window's rows (rules of underscores,
+// edge pictures, bare bevels) are left out of what assistive technology reads:
+// a screen reader would read them out as runs of underscores and unnamed images.
+void KeepFramesFromAssistiveTechnology();

@@ -6,17 +6,6 @@
 #include "app/pictures.h"
 #include "app/window_setup.h"
 
-namespace {
-
-// The address without its scheme prefix, as the action is given it.
-QString WithoutScheme(const QString& address)
-{
-    const qsizetype separator = address.indexOf(QStringLiteral("://"));
-    return separator < 0 ? address : address.mid(separator + 3);
-}
-
-}  // namespace
-
 TForm4::TForm4(Windows&)
 {
     setupUi(this);
@@ -37,7 +26,8 @@ TForm4::TForm4(Windows&)
 
 void TForm4::Label5Click()
 {
-    BrowseURL1.SetURL(WithoutScheme(Label5->text()));
+    // The whole address as shown, so a secure address is opened securely.
+    BrowseURL1.SetURL(Label5->text());
     BrowseURL1.Execute();
 }
 

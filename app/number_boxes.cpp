@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "app/clipped_text_tip.h"
 #include "app/locale.h"
 #include "calc/number_display.h"
 #include "calc/number_entry.h"
@@ -18,6 +19,8 @@ double ReadNumber(const QLineEdit& box)
 
 void WriteNumber(QLineEdit& box, double value)
 {
+    // A result too long for its box can still be read whole by hovering it.
+    ShowWholeTextWhenClipped(box);
     box.setText(QString::fromStdString(calc::FormatNumber(value, DecimalSeparator())));
     // A result box narrower than its number shows the number from its first digit.
     box.home(false);

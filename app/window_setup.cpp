@@ -8,16 +8,12 @@
 
 #include "app/accessibility.h"
 #include "app/first_show.h"
+#include "app/frame_decoration.h"
 
 namespace {
 
 // The frames of the calculator windows are runs of underscores that must meet
 // the vertical rules whatever font stands in for the design's.
-bool IsFrameRule(const QString& text)
-{
-    return text.count(QLatin1Char('_')) == text.size();
-}
-
 // In the design's font an underscore advances 0.46 of the font's height.
 void KeepDesignUnderscoreWidth(QLabel& label)
 {
@@ -55,4 +51,5 @@ void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes)
     // for all twelve windows at start-up.
     OnFirstShow(window, [&window] { FitCaptionsToText(window); });
     NameBoxesAfterTheirCaptions(window);
+    KeepFramesFromAssistiveTechnology();
 }

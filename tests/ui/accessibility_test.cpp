@@ -1,12 +1,15 @@
 // What a screen reader and a keyboard-only user find in every window: each box
-// by its caption, the controls in their designed tab order, and the menus.
+// by its caption, the controls in their designed tab order, the menus, results
+// read whole however narrow their box, and no frame drawn of underscores.
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QToolTip>
 
 #include "app/windows.h"
 #include "support/user_actions.h"
@@ -59,6 +62,24 @@ QStringList BoxesOf(QWidget* window)
     return names;
 }
 
+// A control a user acts on: a box takes the text typed, anything else a click.
+struct Step {
+    const char* control;
+    const char* text;
+};
+using Steps = QList<Step>;
+
+// Rests the pointer on the control long enough for a tooltip to come up;
+// the tooltip's text, empty if none came.
+QString TooltipOver(QWidget* control)
+{
+    QToolTip::hideText();
+    MovePointer(control);
+    if (!QTest::qWaitFor([] { return QToolTip::isVisible(); }, 1500))
+        return QString();
+    return QToolTip::text();
+}
+
 QWidget* Focused()
 {
     return QApplication::focusWidget();
@@ -106,6 +127,8 @@ QStringList Reversed(const QStringList& order)
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Steps)
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -222,6 +245,91 @@ private slots:
         QVERIFY(field != nullptr);
         QCOMPARE(field->object(), program->Form7.ComboBox1->lineEdit());
         QCOMPARE(field->text(QAccessible::Value), QString("16"));
+    }
+
+    void aResultIsReadWholeHoweverNarrowItsBox_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("clipped");
+        QTest::newRow("load current") << "Form3"
+                                      << Steps{{"Edit1", "1"}, {"Button1", nullptr}, {"Edit2", "1"}, {"Edit3", "3"},
+                                               {"Edit5", "1"}, {"Edit4", "1"}, {"Button2", nullptr}}
+                                      << "Edit24" << true;
+        QTest::newRow("cable section") << "Form5" << Steps{{"Edit1", "100"}, {"Button1", nullptr}} << "Edit3"
+                                       << false;
+        QTest::newRow("voltage drop") << "Form6"
+                                      << Steps{{"RadioButton1", nullptr}, {"Edit1", "230"}, {"Edit2", "10"},
+                                               {"Edit3", "30"}, {"Edit4", "2.5"}, {"Button1", nullptr}}
+                                      << "Edit6" << true;
+        QTest::newRow("protection") << "Form7" << Steps{{"ComboBox1", "16"}, {"Button1", nullptr}} << "Edit2" << false;
+        QTest::newRow("power factor") << "Form8"
+                                      << Steps{{"Edit1", "10"}, {"Edit2", "0.7"}, {"Edit3", "0.9"},
+                                               {"Button1", nullptr}}
+                                      << "Edit4" << true;
+        QTest::newRow("cable line") << "Form12"
+                                    << Steps{{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "3"}, {"Edit4", "3"},
+                                             {"Button1", nullptr}}
+                                    << "Edit7" << true;
+        QTest::newRow("busbar line") << "Form13"
+                                     << Steps{{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "3"}, {"Button1", nullptr}}
+                                     << "Edit5" << true;
+    }
+    void aResultIsReadWholeHoweverNarrowItsBox()
+    {
+        QFETCH(QString, window);
+        QFETCH(Steps, steps);
+        QFETCH(QString, result);
+        QFETCH(bool, clipped);
+        auto* form = qobject_cast<QMainWindow*>(Open(window));
+        for (const Step& step : steps) {
+            auto* control = form->findChild<QWidget*>(step.control);
+            if (auto* box = qobject_cast<QLineEdit*>(control))
+                Retype({box}, {step.text});
+            else if (step.text != nullptr)
+                Type(control, step.text);
+            else
+                Click(control);
+        }
+        auto* box = form->findChild<QLineEdit*>(result);
+        const QString number = box->text();
+        QVERIFY2(number.size() > 1, qPrintable(number));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Value), number);
+        QCOMPARE(TooltipOver(box), clipped ? number : QString());
+
+        QAction* nuovo = form->findChild<QMenu*>("File1")->actions().constFirst();
+        if (!nuovo->text().startsWith("Nuovo"))
+            return;
+        QVERIFY(ChooseMenuItem(*form, nuovo));
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(TooltipOver(box), QString());  // an emptied box has nothing to show whole
+    }
+
+    void noFrameIsReadOut_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("calculator");
+        for (const char* name : {"Form1", "Form2", "Form4", "Form9", "Form10"})
+            QTest::newRow(name) << name << false;
+        for (const char* name : {"Form3", "Form5", "Form6", "Form7", "Form8", "Form12", "Form13"})
+            QTest::newRow(name) << name << true;
+    }
+    void noFrameIsReadOut()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, calculator);
+        const QRegularExpression underscoresOnly("^_+$");
+        int captions = 0;
+        for (QAccessibleInterface* node : Descendants(Open(window))) {
+            const QString name = node->text(QAccessible::Name);
+            const QString control = node->object() != nullptr ? node->object()->objectName() : name;
+            QVERIFY2(!underscoresOnly.match(name).hasMatch(), qPrintable(control));
+            // The only pictures of a calculator window are the edges of its frames.
+            QVERIFY2(!calculator || node->role() != QAccessible::Graphic, qPrintable(control));
+            captions += node->role() == QAccessible::StaticText && !name.isEmpty();
+        }
+        QVERIFY(!calculator || captions > 0);  // the captions themselves are still read
     }
 
     void tabbingFollowsTheDesignedOrder_data()

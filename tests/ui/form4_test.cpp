@@ -71,8 +71,10 @@ private slots:
         QDesktopServices::unsetUrlHandler("http");
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(catcher.opened.size(), 2);
-        QCOMPARE(catcher.opened.at(0).host(), QString("www.ardenor.example"));
-        QCOMPARE(form->BrowseURL1.URL(), QString("www.ardenor.example"));
+        // The scheme handed over is the one the label shows, never a plain http.
+        QCOMPARE(catcher.opened.at(0), QUrl(form->Label5->text()));
+        QCOMPARE(catcher.opened.at(0).scheme(), QString("https"));
+        QCOMPARE(catcher.opened.at(1), catcher.opened.at(0));
         QCOMPARE(VisibleWindows(*program), QStringList{"Form4"});
     }
 

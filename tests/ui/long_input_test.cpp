@@ -234,6 +234,9 @@ private slots:
         QCOMPARE(faults.Count(), 1);
         QVERIFY(faults.Text().startsWith("'0123456789012345678901234567890123456789"));
         QVERIFY(faults.Text() == "'" + box->text() + c.suffix);
+        // The message, one unbreakable word, wraps rather than widen the box past the screen.
+        qInfo() << "fault box" << faults.Frame() << "on a screen with room" << faults.ScreenRoom();
+        QVERIFY(faults.ScreenRoom().contains(faults.Frame()));
         QCOMPARE(VisibleWindows(w), QStringList{c.window});
 
         QCOMPARE(c.calculateAgain(w), c.result);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -147,6 +148,8 @@ void FaultBoxWatcher::Poll()
     text_ = box->text();
     title_ = box->windowTitle();
     icon_ = box->icon();
+    frame_ = box->frameGeometry();
+    screenRoom_ = box->screen()->availableGeometry();
     if (QAbstractButton* ok = box->button(QMessageBox::Ok))
         ok->click();
     else

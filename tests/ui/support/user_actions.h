@@ -3,6 +3,7 @@
 // user then sees.
 #include <QLocale>
 #include <QMessageBox>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -61,6 +62,9 @@ public:
     QString Text() const { return text_; }
     QString Title() const { return title_; }
     QMessageBox::Icon Icon() const { return icon_; }
+    // Where the box stood, frame included, and the room its screen offers.
+    QRect Frame() const { return frame_; }
+    QRect ScreenRoom() const { return screenRoom_; }
 
 private:
     void Poll();
@@ -70,4 +74,6 @@ private:
     QString text_;
     QString title_;
     QMessageBox::Icon icon_ = QMessageBox::NoIcon;
+    QRect frame_;
+    QRect screenRoom_;
 };
