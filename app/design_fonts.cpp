@@ -1,5 +1,6 @@
 #include "app/design_fonts.h"
 
+#include <QDir>
 #include <QFont>
 #include <QFontDatabase>
 #include <QWidget>
@@ -8,11 +9,12 @@
 
 namespace {
 
-// Whether the system has the family, from the installed list read once.
+// Whether the system has the family as a scalable font, from the installed
+// list read once: a bitmap font of that name comes in a few sizes only.
 bool IsInstalled(const QString& family)
 {
     static const QStringList installed = QFontDatabase::families();
-    return installed.contains(family, Qt::CaseInsensitive);
+    return installed.contains(family, Qt::CaseInsensitive) && QFontDatabase::isScalable(family);
 }
 
 void UseInstalledFamily(QWidget& widget)
@@ -42,6 +44,16 @@ void UseInstalledFamilyOfOwnFont(QObject* receiver)
 
 void UseDesignFonts()
 {
+#ifdef Q_OS_WIN
+    // Windows has neither substitute: the program carries them.
+    Q_INIT_RESOURCE(fonts);
+    static const bool carried = [] {
+        for (const QString& file : QDir(QStringLiteral(":/fonts")).entryList(QDir::Files))
+            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + file);
+        return true;
+    }();
+    Q_UNUSED(carried);
+#endif
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Maiandra GD"), QStringLiteral("URW Gothic"));
     // Once for the application, however many times its windows are built.

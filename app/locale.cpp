@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "app/application_events.h"
+#include "app/regional_settings.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ void FollowLocaleChanges()
     // Once for the application, however many times its windows are built.
     static const bool following = [] {
         OnApplicationEvent(QEvent::LocaleChange, [](QObject*) { ReadDecimalSeparator(); });
+        WatchRegionalSettings();
         return true;
     }();
     Q_UNUSED(following);

@@ -243,7 +243,9 @@ private slots:
         QCOMPARE(labels.first().first->text(QAccessible::Name), QString("Sezione"));
         QAccessibleInterface* field = BoxNamed(form, "Sezione");
         QVERIFY(field != nullptr);
-        QCOMPARE(field->object(), program->Form7.ComboBox1->lineEdit());
+        // Linux names the list's text field by the caption, Windows the list itself.
+        QVERIFY(field->object() == program->Form7.ComboBox1->lineEdit() ||
+                field->object() == program->Form7.ComboBox1);
         QCOMPARE(field->text(QAccessible::Value), QString("16"));
     }
 

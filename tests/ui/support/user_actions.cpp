@@ -10,6 +10,10 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QWindow>
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <string>
+#endif
 
 #include "app/windows.h"
 
@@ -31,6 +35,20 @@ void QuietHeadlessPlatform(QtMsgType type, const QMessageLogContext& context, co
 
 void SwitchLocale(QLocale::Language language, QLocale::Territory territory)
 {
+#ifdef Q_OS_WIN
+    // On Windows' own display the decimal symbol changes as the control panel
+    // changes it: in the user's regional settings, announced to every window.
+    if (QGuiApplication::platformName() == QLatin1String("windows")) {
+        QLocale::setDefault(QLocale::system());
+        const std::wstring symbol = QLocale(language, territory).decimalPoint().toStdWString();
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, symbol.c_str());
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"),
+                            SMTO_ABORTIFHUNG, 5000, &answer);
+        QCoreApplication::processEvents();
+        return;
+    }
+#endif
     QLocale::setDefault(QLocale(language, territory));
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(qApp, &change);
