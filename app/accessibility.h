@@ -1,5 +1,6 @@
 #pragma once
 // What assistive technology reads of a window's boxes.
+#include <initializer_list>
 
 class QWidget;
 
@@ -9,7 +10,13 @@ class QWidget;
 // name too, since that is where typing goes.
 void NameBoxesAfterTheirCaptions(QWidget& window);
 
-// From now on, the frames drawn around a window's rows (rules of underscores,
-// edge pictures, bare bevels) are left out of what assistive technology reads:
-// a screen reader would read them out as runs of underscores and unnamed images.
-void KeepFramesFromAssistiveTechnology();
+// From now on, what assistive technology reads of the program: each window as
+// a window, each link as a link that its action follows, and none of the
+// frames drawn around a window's rows (rules of underscores, edge pictures,
+// bare bevels): a screen reader would read them out as runs of underscores
+// and unnamed images.
+void InstallAccessibleReadings();
+
+// Leaves the pictures out of what assistive technology reads: drawings of what
+// the captions beside them already say.
+void KeepPicturesFromAssistiveTechnology(std::initializer_list<QWidget*> pictures);

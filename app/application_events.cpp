@@ -6,8 +6,8 @@ namespace {
 
 class ApplicationEventHook : public QObject {
 public:
-    ApplicationEventHook(QEvent::Type type, std::function<void(QObject*)> action)
-        : QObject(QCoreApplication::instance()), type_(type), action_(std::move(action))
+    ApplicationEventHook(QEvent::Type type, std::function<bool(QObject*, QEvent*)> filter)
+        : QObject(QCoreApplication::instance()), type_(type), filter_(std::move(filter))
     {
         QCoreApplication::instance()->installEventFilter(this);
     }
@@ -15,19 +15,25 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == type_)
-            action_(watched);
-        return false;
+        return event->type() == type_ && filter_(watched, event);
     }
 
 private:
     QEvent::Type type_;
-    std::function<void(QObject*)> action_;
+    std::function<bool(QObject*, QEvent*)> filter_;
 };
 
 }  // namespace
 
 void OnApplicationEvent(QEvent::Type type, std::function<void(QObject* receiver)> action)
 {
-    new ApplicationEventHook(type, std::move(action));
+    FilterApplicationEvents(type, [action = std::move(action)](QObject* receiver, QEvent*) {
+        action(receiver);
+        return false;
+    });
+}
+
+void FilterApplicationEvents(QEvent::Type type, std::function<bool(QObject* receiver, QEvent* event)> filter)
+{
+    new ApplicationEventHook(type, std::move(filter));
 }

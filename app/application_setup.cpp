@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "app/design_fonts.h"
+#include "app/desktop_keys.h"
 #include "app/icon_keeping_style.h"
 #include "app/locale.h"
 #include "app/pictures.h"
@@ -15,6 +16,7 @@ ApplicationSetup::ApplicationSetup()
     UseIconKeepingStyle();
     UseDesignFonts();
     FollowLocaleChanges();
+    UseDesktopKeys();
     // 128 pixels serve every size a title bar or task switcher draws; the
     // installed icons in their sizes up to 256 serve the desktop's menus.
     QApplication::setWindowIcon(QIcon(Picture(QStringLiteral(":/pictures/icon.jpg"))));

@@ -7,11 +7,13 @@
 
 namespace {
 
-// The blank a line edit keeps on each side of its text, inside its contents.
+// The blank a line edit leaves before its text, inside its contents.
 constexpr int LineEditTextMargin = 2;
 
-// Measured as the line edit lays its text out: the text, one pixel and the
-// cursor must fit between the margins, or the box scrolls its text.
+// Measured as the line edit draws a text shown from its first character: from
+// the blank before it to the edge of the contents, where the drawing is cut
+// off. No cursor is drawn in a box at rest, and the blank after the text is
+// no edge: a text reaching into it is still shown whole.
 bool ShowsAllOfItsText(const QLineEdit& box)
 {
     QStyleOptionFrame option;
@@ -20,9 +22,7 @@ bool ShowsAllOfItsText(const QLineEdit& box)
     option.state |= QStyle::State_Sunken;
     const QRect contents =
         box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box).marginsRemoved(box.textMargins());
-    const int room = contents.width() - 2 * LineEditTextMargin;
-    const int cursor = box.style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, &box);
-    return qRound(QFontMetricsF(box.font()).horizontalAdvance(box.text())) + 1 + cursor <= room;
+    return LineEditTextMargin + QFontMetricsF(box.font()).horizontalAdvance(box.text()) <= contents.width();
 }
 
 void UpdateTip(QLineEdit& box)

@@ -1,6 +1,7 @@
 #include "app/control_events.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 
 #include "app/handlers.h"
@@ -43,7 +44,8 @@ bool IsTypedCharacter(QWidget* control, QEvent* event)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text();
-    if (text == QStringLiteral("\b"))
+    // Pasting and cutting by key type into the box as surely as a character does.
+    if (text == QStringLiteral("\b") || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut))
         return true;
     if (text.isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
@@ -59,20 +61,7 @@ bool IsMouseMoveOverEnabledControl(QWidget* control, QEvent* event)
     return event->type() == QEvent::MouseMove && control->isEnabled();
 }
 
-bool IsLeftClick(QWidget* control, QEvent* event)
-{
-    if (event->type() != QEvent::MouseButtonRelease)
-        return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    return mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint());
-}
-
 }  // namespace
-
-void OnClick(QWidget* control, std::function<void()> handler)
-{
-    new EventHook(control, IsLeftClick, true, std::move(handler));
-}
 
 void OnTypedKey(QWidget* control, std::function<void()> handler)
 {

@@ -4,8 +4,9 @@
 #include <QWidget>
 #include <functional>
 
-// A typed character counts: printable text without Ctrl or Alt, or Backspace.
-// The key itself goes on to the control unchanged.
+// A typed character counts: printable text without Ctrl or Alt, Backspace, or
+// a key that pastes or cuts (Ctrl+V, Shift+Insert, Ctrl+X); a paste with the
+// mouse does not. The key itself goes on to the control unchanged.
 void OnTypedKey(QWidget* control, std::function<void()> handler);
 
 // The pointer moving over the control.
@@ -13,15 +14,6 @@ void OnMouseMove(QWidget* control, std::function<void()> handler);
 
 // The pointer moving over the surface where no enabled control stands.
 void OnSurfaceMouseMove(QWidget* surface, std::function<void()> handler);
-
-// A click with the left button on the control.
-void OnClick(QWidget* control, std::function<void()> handler);
-
-template <typename Receiver>
-void OnClick(QWidget* control, Receiver* receiver, void (Receiver::*handler)())
-{
-    OnClick(control, [receiver, handler] { (receiver->*handler)(); });
-}
 
 template <typename Receiver>
 void OnTypedKey(QWidget* control, Receiver* receiver, void (Receiver::*handler)())

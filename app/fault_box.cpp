@@ -27,29 +27,52 @@ bool HasTooWideAWord(const QString& text, const QFont& font, int limit)
                        [&](const QString& word) { return metrics.horizontalAdvance(word) > limit; });
 }
 
-// Such a message shows in lines of half the screen's width, broken anywhere,
-// and scrolls where it is taller than half the screen: the box fits on it.
-void WrapWhereTooWide(QMessageBox& box)
-{
-    auto* message = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    auto* grid = qobject_cast<QGridLayout*>(box.layout());
-    const QScreen* screen = box.parentWidget() != nullptr ? box.parentWidget()->screen() : box.screen();
-    const QRect room = screen->availableGeometry();
-    if (message == nullptr || grid == nullptr || !HasTooWideAWord(box.text(), message->font(), room.width() / 2))
-        return;
-    auto* lines = new WrapAnywhereLabel(box.text(), room.width() / 2);
-    auto* scroller = new QScrollArea(&box);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setWidgetResizable(true);
-    scroller->setWidget(lines);
-    scroller->setFixedSize(lines->sizeHint().width() + scroller->verticalScrollBar()->sizeHint().width(),
-                           qMin(lines->sizeHint().height(), room.height() / 2));
-    int row = 0, column = 0, rows = 0, columns = 0;
-    grid->getItemPosition(grid->indexOf(message), &row, &column, &rows, &columns);
-    message->hide();
-    grid->addWidget(scroller, row, column, rows, columns);
-}
+// The stop box. A message that Qt's own layout makes taller than half the
+// screen, or with a word wider than half of it, shows instead in lines of half
+// the screen's width, broken anywhere a word is wider than that, and scrolls
+// where it is taller than half the screen: the whole box, its OK button
+// included, stays on the screen.
+class FaultBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        // Sized for the message, then placed.
+        QMessageBox::showEvent(event);
+        if (ScrollMessageWhereTooBig())
+            QDialog::showEvent(event);  // placed again, at the size it now has
+    }
+
+private:
+    bool ScrollMessageWhereTooBig()
+    {
+        auto* message = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        auto* grid = qobject_cast<QGridLayout*>(layout());
+        // Placed over the window it reports for, on that window's screen.
+        const QScreen* shownOn = parentWidget() != nullptr ? parentWidget()->screen() : screen();
+        const QRect room = shownOn->availableGeometry();
+        if (message == nullptr || grid == nullptr ||
+            (height() <= room.height() / 2 && !HasTooWideAWord(text(), message->font(), room.width() / 2)))
+            return false;
+        auto* lines = new WrapAnywhereLabel(text(), room.width() / 2);
+        auto* scroller = new QScrollArea(this);
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroller->setWidgetResizable(true);
+        scroller->setWidget(lines);
+        scroller->setFixedSize(lines->sizeHint().width() + scroller->verticalScrollBar()->sizeHint().width(),
+                               qMin(lines->sizeHint().height(), room.height() / 2));
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(grid->indexOf(message), &row, &column, &rows, &columns);
+        message->hide();
+        grid->addWidget(scroller, row, column, rows, columns);
+        scroller->show();  // the box is showing: a new child would come up only later
+        setFixedSize(sizeHint());
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -69,10 +92,8 @@ QString ApplicationTitle()
 
 void ReportFault(const std::string& message)
 {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
-                    QString::fromStdString(calc::WithClosingPeriod(message)), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    FaultBox box(QMessageBox::Critical, ApplicationTitle(), QString::fromStdString(calc::WithClosingPeriod(message)),
+                 QMessageBox::Ok, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
-    WrapWhereTooWide(box);
     box.exec();
 }

@@ -1,6 +1,5 @@
 #include "app/form4.h"
 
-#include "app/control_events.h"
 #include "app/credits.h"
 #include "app/handlers.h"
 #include "app/pictures.h"
@@ -20,7 +19,10 @@ TForm4::TForm4(Windows&)
     Label7->setText(QString::fromUtf8(credits::MakerEmail));
     SetUpWindow(*this, {321, 128});
 
-    OnClick(Label5, this, &TForm4::Label5Click);
+    Bind(Label5, &LinkLabel::followed, this, &TForm4::Label5Click);
+    // OK, first in the tab order, has the focus when the window first comes up,
+    // though the link stands before it among the window's controls.
+    Button1->setFocus();
     Bind(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
 }
 

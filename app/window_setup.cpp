@@ -51,5 +51,5 @@ void SetUpWindow(QWidget& window, QPoint outerTopLeft, TitleBarBoxes boxes)
     // for all twelve windows at start-up.
     OnFirstShow(window, [&window] { FitCaptionsToText(window); });
     NameBoxesAfterTheirCaptions(window);
-    KeepFramesFromAssistiveTechnology();
+    InstallAccessibleReadings();
 }

@@ -7,6 +7,7 @@
 #include "app/number_boxes.h"
 #include "app/pictures.h"
 #include "app/printing.h"
+#include "app/reset_focus.h"
 #include "app/window_setup.h"
 #include "calc/short_circuit.h"
 
@@ -15,24 +16,16 @@ using calc::LineTopology;
 namespace {
 
 // The topology travels as the window's title, and these are its texts.
-struct TopologyTitle {
+struct TitledTopology {
     LineTopology topology;
     const char* title;
 };
 
-constexpr TopologyTitle TopologyTitles[] = {
+constexpr TitledTopology TopologyTitles[] = {
     {LineTopology::ThreePhaseWithNeutral, "Linea TRIFASE CON NEUTRO"},
     {LineTopology::ThreePhaseWithoutNeutral, "Linea TRIFASE SENZA NEUTRO"},
     {LineTopology::SinglePhase, "Linea MONOFASE"},
 };
-
-QString TitleOf(LineTopology topology)
-{
-    for (const TopologyTitle& entry : TopologyTitles)
-        if (entry.topology == topology)
-            return QString::fromUtf8(entry.title);
-    return QString();
-}
 
 // A row comes and goes whole: its symbol, its box, its units and its hint.
 void ShowRow(std::initializer_list<QWidget*> row, bool shown)
@@ -42,6 +35,14 @@ void ShowRow(std::initializer_list<QWidget*> row, bool shown)
 }
 
 }  // namespace
+
+QString TopologyTitle(LineTopology topology)
+{
+    for (const TitledTopology& entry : TopologyTitles)
+        if (entry.topology == topology)
+            return QString::fromUtf8(entry.title);
+    return QString();
+}
 
 TForm12::TForm12(Windows&)
 {
@@ -70,7 +71,7 @@ TForm12::TForm12(Windows&)
 
 void TForm12::SetUpForTopology(LineTopology topology)
 {
-    setWindowTitle(TitleOf(topology));
+    setWindowTitle(TopologyTitle(topology));
     Reset();
     ShowRow({Label3, Label7, Edit4, Label6, Label19, Label28}, topology == LineTopology::ThreePhaseWithNeutral);
     ShowRow({Label23, Label25, Label41, Edit5, Label12, Label29}, topology != LineTopology::ThreePhaseWithoutNeutral);
@@ -103,7 +104,7 @@ void TForm12::Edit4KeyPress()
 void TForm12::Button1Click()
 {
     // The title is compared with each topology's text in turn.
-    for (const TopologyTitle& entry : TopologyTitles) {
+    for (const TitledTopology& entry : TopologyTitles) {
         if (windowTitle() != QString::fromUtf8(entry.title))
             continue;
         Icco = ReadNumber(*Edit1);
@@ -143,6 +144,7 @@ void TForm12::Reset()
         control->setEnabled(false);
     NuovoCTRLN1->setEnabled(false);
     Stampa1->setEnabled(false);
+    FocusFirstEnabled({Edit1});
 }
 
 void TForm12::Stampa1Click()

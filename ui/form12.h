@@ -7,6 +7,9 @@
 
 struct Windows;
 
+// The title this window carries for the topology: the topology's one record.
+QString TopologyTitle(calc::LineTopology topology);
+
 class TForm12 : public QMainWindow, public Ui::TForm12 {
     Q_OBJECT
 

@@ -5,6 +5,7 @@
 #include "app/number_boxes.h"
 #include "app/pictures.h"
 #include "app/printing.h"
+#include "app/reset_focus.h"
 #include "app/window_setup.h"
 #include "calc/short_circuit.h"
 
@@ -85,4 +86,5 @@ void TForm13::Reset()
         control->setEnabled(false);
     nuovo1->setEnabled(false);
     stampa1->setEnabled(false);
+    FocusFirstEnabled({Edit1});
 }

@@ -10,6 +10,7 @@
 #include "app/number_boxes.h"
 #include "app/pictures.h"
 #include "app/printing.h"
+#include "app/reset_focus.h"
 #include "app/window_setup.h"
 #include "calc/whole_number.h"
 
@@ -108,6 +109,7 @@ void TForm3::ClearForNewCalculation()
         row.power->clear();
     for (const LoadRow& row : rows_)
         row.powerFactor->clear();
+    FocusFirstEnabled({Edit1});
 }
 
 void TForm3::Edit1KeyPress()

@@ -5,6 +5,7 @@
 #include "app/number_boxes.h"
 #include "app/pictures.h"
 #include "app/printing.h"
+#include "app/reset_focus.h"
 #include "app/window_setup.h"
 #include "calc/cable_section.h"
 
@@ -34,6 +35,7 @@ void TForm5::PrepareForOpening()
     Edit3->setEnabled(false);
     NuovoCTRLN1->setEnabled(false);
     StampaCTRLMAIUSCF121->setEnabled(false);
+    FocusFirstEnabled({Edit1});
 }
 
 void TForm5::Edit1KeyPress()
@@ -69,6 +71,7 @@ void TForm5::NuovoCTRLN1Click()
     Edit3->clear();
     NuovoCTRLN1->setEnabled(false);
     StampaCTRLMAIUSCF121->setEnabled(false);
+    FocusFirstEnabled({Edit1});
 }
 
 void TForm5::StampaCTRLMAIUSCF121Click()

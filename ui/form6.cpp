@@ -5,6 +5,7 @@
 #include "app/number_boxes.h"
 #include "app/pictures.h"
 #include "app/printing.h"
+#include "app/reset_focus.h"
 #include "app/window_setup.h"
 #include "calc/voltage_drop.h"
 
@@ -107,6 +108,7 @@ void TForm6::NuovoCTRLN1Click()
     Button1->setEnabled(false);
     NuovoCTRLN1->setEnabled(false);
     Stampa1->setEnabled(false);
+    FocusFirstEnabled({RadioButton1, RadioButton2});
 }
 
 void TForm6::Stampa1Click()

@@ -6,6 +6,7 @@
 #include "app/number_boxes.h"
 #include "app/pictures.h"
 #include "app/printing.h"
+#include "app/reset_focus.h"
 #include "app/window_setup.h"
 #include "calc/protection_rating.h"
 
@@ -37,6 +38,7 @@ void TForm7::PrepareForOpening()
     Edit2->clear();
     StampaCTRLMAIUSCF121->setEnabled(false);
     Button1->setEnabled(false);
+    FocusFirstEnabled({ComboBox1});
 }
 
 void TForm7::ComboBox1Select()

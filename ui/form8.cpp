@@ -5,6 +5,7 @@
 #include "app/number_boxes.h"
 #include "app/pictures.h"
 #include "app/printing.h"
+#include "app/reset_focus.h"
 #include "app/window_setup.h"
 #include "calc/correction_power.h"
 
@@ -71,6 +72,7 @@ void TForm8::NuovoCTRLN1Click()
     Button1->setEnabled(false);
     NuovoCTRLN1->setEnabled(false);
     StampaCTRLMAIUSCF122->setEnabled(false);
+    FocusFirstEnabled({Edit1});
 }
 
 void TForm8::StampaCTRLMAIUSCF122Click()

@@ -4,7 +4,8 @@
 Opens the power-factor window from the main window, finds each of its boxes by
 its caption with its role and enabled state, types a calculation with real key
 presses, reads the result's whole number as the box's text, reads the fault
-box's message, and finds no name made only of underscores anywhere.
+box's message, and finds no name made only of underscores anywhere; then the
+Info window's link and the topology window's buttons, each window as a window.
 
 Run by run_screen_reader_test inside its own X display and session bus;
 argument: the program to start.
@@ -129,9 +130,12 @@ def check():
     print(f"{result.name!r} reads {text_of(result)!r}, described as {result.description!r}")
 
     type_into(boxes[0], "x")
+    # Alt with a letter is a command key, never text: the next key typed lands right after the x.
+    xdotool("key", "alt+f", "alt+n", "y")
+    wait_for(lambda: text_of(boxes[0]) == "xy", "typing y after Alt+F and Alt+N")
     press(calcola)
     fault = wait_for(lambda: shown_window(application, pyatspi.ROLE_ALERT), "the fault box showing")
-    message = "'x' is not a valid floating point value."
+    message = "'xy' is not a valid floating point value."
     readable = [node.name for node in descendants(fault) if node.getRole() == pyatspi.ROLE_LABEL and showing(node)]
     assert message in readable, readable
     print(f"the fault box {fault.name!r} reads {message!r}")
@@ -143,6 +147,34 @@ def check():
     assert not underscores, f"names made only of underscores: {underscores}"
     unnamed_pictures = [node for node in descendants(window) if node.getRole() == pyatspi.ROLE_IMAGE]
     assert not unnamed_pictures, f"{len(unnamed_pictures)} pictures read in {window.name!r}"
+    return application
+
+
+def window_titled(application, title):
+    return wait_for(lambda: (w := shown_window(application, pyatspi.ROLE_FRAME)) and w.name == title and w,
+                    f"the window {title!r} showing, read as a window")
+
+
+def check_link_and_choices(application):
+    """From the power-factor window back to the main window, to Info and to the topology window."""
+    press(next(node for node in descendants(window_titled(application, "Rifasamento"))
+               if node.getRole() == pyatspi.ROLE_MENU_ITEM and node.name.startswith("Chiudi")))
+    press(named(window_titled(application, "Voltaris BT"), pyatspi.ROLE_MENU_ITEM, "Info ..."))
+    info = window_titled(application, "Info ...")
+    link = next(node for node in descendants(info) if node.getRole() == pyatspi.ROLE_LINK)
+    assert link.name.startswith("https://"), link.name
+    assert link.getState().contains(pyatspi.STATE_FOCUSABLE), "the link is not reached by Tab"
+    assert link.queryAction().getName(0) == "Press", "the link has no action that follows it"
+    press(named(info, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+    press(named(window_titled(application, "Voltaris BT"), pyatspi.ROLE_PUSH_BUTTON,
+                "CALCOLO CORRENTI DI CORTOCIRCUITO"))
+    press(named(window_titled(application, "Calcolo correnti di cortocircuito"), pyatspi.ROLE_PUSH_BUTTON,
+                "LINEA IN CAVO DI RAME"))
+    topology = window_titled(application, "Linea in cavo di rame")
+    buttons = [node.name for node in descendants(topology) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    assert buttons == ["Linea TRIFASE CON NEUTRO", "Linea TRIFASE SENZA NEUTRO", "Linea MONOFASE"], buttons
+    pictures = [node for node in descendants(topology) if node.getRole() == pyatspi.ROLE_IMAGE and not node.name]
+    assert not pictures, f"{len(pictures)} unnamed pictures read in the topology window"
 
 
 def main():
@@ -150,7 +182,7 @@ def main():
                        LC_ALL="it_IT.UTF-8", LANG="it_IT.UTF-8")
     program = subprocess.Popen([sys.argv[1]], env=environment)
     try:
-        check()
+        check_link_and_choices(check())
     finally:
         program.terminate()
         program.wait(10)

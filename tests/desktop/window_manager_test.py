@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The program under a real window manager (openbox on a private Xvfb).
 
-Every window is reached by a user's clicks and closed by the manager, once by
+Every window is reached by a user's clicks (or keys) and closed by the manager, once by
 Alt+F4 (the manager's key binding) and once by its close box (the manager's
 delete request, as the close box sends it), each under a theme with its own
 frame: the window that comes back must be the closing table's, the main
@@ -26,10 +26,12 @@ MAIN = "Voltaris BT"
 CURRENT, CABLE, DROP, PROTECTION, SHORT_CIRCUIT, CORRECTION = (
     (252, y) for y in (166, 238, 310, 382, 454, 526))
 INFO = "Info ..."  # the main menu's "?", then its one item
+RETURN, KEYPAD_ENTER = "Return", "KP_Enter"  # press the focused button of the active window
 
 # Title, client size of the design, outer top-left on the screen, the clicks
 # that reach it from the main window, the window its close returns to.
 WINDOWS = [
+    ("Corrente d'impiego - LINEA MONOFASE", (781, 504), (126, 127), [RETURN, KEYPAD_ENTER], MAIN),
     ("Calcolo Corrente d'impiego", (247, 205), (407, 258), [CURRENT], MAIN),
     ("Corrente d'impiego - LINEA MONOFASE", (781, 504), (126, 127), [CURRENT, (124, 60)], MAIN),
     ("Info ...", (435, 438), (321, 128), [INFO], MAIN),
@@ -128,7 +130,10 @@ def click(window, point):
 def open_window(pid, title, route):
     window = the_one_shown(pid, MAIN)
     for step in route:
-        if step == INFO:
+        if step in (RETURN, KEYPAD_ENTER):
+            wait_for(lambda: active_window() == int(window, 16), "the window to be active")
+            run("xdotool", "key", step)
+        elif step == INFO:
             click(window, (45, 8))
             menu = wait_for(lambda: popups(pid, window), 'the "?" menu')[0]
             click(menu, (30, 10))

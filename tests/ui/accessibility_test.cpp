@@ -86,9 +86,11 @@ QWidget* Focused()
 }
 
 // A key on the keyboard: it goes to an open menu, else to the focused control.
+// Enter is the keypad's.
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+    const Qt::KeyboardModifiers keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers | keypad);
 }
 
 // Presses the key until the focus comes back where it started; the names of
@@ -277,6 +279,10 @@ private slots:
         QTest::newRow("busbar line") << "Form13"
                                      << Steps{{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "3"}, {"Button1", nullptr}}
                                      << "Edit5" << true;
+        QTest::newRow("busbar line, all of it in view") << "Form13"
+                                                        << Steps{{"Edit1", "12"}, {"Edit2", "0"}, {"Edit3", "1"},
+                                                                 {"Button1", nullptr}}
+                                                        << "Edit7" << false;
     }
     void aResultIsReadWholeHoweverNarrowItsBox()
     {
@@ -311,10 +317,10 @@ private slots:
     void noFrameIsReadOut_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("calculator");
-        for (const char* name : {"Form1", "Form2", "Form4", "Form9", "Form10"})
+        QTest::addColumn<bool>("calculator");  // or pictures that only repeat the captions
+        for (const char* name : {"Form1", "Form2", "Form4", "Form9"})
             QTest::newRow(name) << name << false;
-        for (const char* name : {"Form3", "Form5", "Form6", "Form7", "Form8", "Form12", "Form13"})
+        for (const char* name : {"Form3", "Form5", "Form6", "Form7", "Form8", "Form10", "Form12", "Form13"})
             QTest::newRow(name) << name << true;
     }
     void noFrameIsReadOut()
@@ -345,7 +351,7 @@ private slots:
         for (int box = 4; box <= 24; ++box)
             loadCurrent << QString("Edit%1").arg(box);
         QTest::newRow("load current") << "Form3" << (loadCurrent << "Button2");
-        QTest::newRow("info") << "Form4" << QStringList{"Button1"};
+        QTest::newRow("info") << "Form4" << QStringList{"Button1", "Label5"};
         QTest::newRow("cable section") << "Form5" << QStringList{"Edit1", "Button1", "Edit2", "Edit3"};
         QTest::newRow("voltage drop") << "Form6"
                                       << QStringList{"RadioButton1", "Edit1", "Edit2", "Edit3", "Button1", "Edit4",
@@ -379,6 +385,31 @@ private slots:
         EnableEveryControl("Form12");
         QCOMPARE(StartingAt(FocusCycle(Qt::NoModifier), "Edit1"),
                  (QStringList{"Edit1", "Edit2", "Edit3", "Button1", "Edit5"}));
+    }
+
+    void everyResetPutsTheFocusWhereTheChainStarts_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("power factor") << "Form8";
+        QTest::newRow("cable line") << "Form12";
+        QTest::newRow("busbar line") << "Form13";
+    }
+    void everyResetPutsTheFocusWhereTheChainStarts()
+    {
+        QFETCH(QString, window);
+        auto* form = qobject_cast<QMainWindow*>(Open(window));
+        EnableEveryControl(window);
+        Click(form->findChild<QPushButton*>("Button1"));  // "Calcola", which offers Nuovo
+        for (bool reopen : {false, true}) {
+            Press(Qt::Key_Tab, Qt::ShiftModifier);  // to a result before "Calcola"
+            if (!reopen)
+                QVERIFY(ChooseMenuItem(*form, form->findChild<QMenu*>("File1")->actions().constFirst()));
+            while (reopen && !program->Form1.isVisible())  // back to the main window, and in again
+                CloseBySystem(*WindowNamed(*program, VisibleWindows(*program).constFirst()));
+            if (reopen)
+                Open(window);
+            QCOMPARE(Focused()->objectName(), QString("Edit1"));
+        }
     }
 
     void theLineKindsAreOneStopChosenWithTheArrowKeys()
@@ -443,18 +474,26 @@ private slots:
         QCOMPARE(VisibleWindows(*program), QStringList{"Form4"});
     }
 
+    void aCalculationRunsFromTheKeyboardAlone_data()
+    {
+        QTest::addColumn<int>("key");  // that presses the focused button
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
     void aCalculationRunsFromTheKeyboardAlone()
     {
+        QFETCH(int, key);
         TForm5& form = program->Form5;
         QCOMPARE(Focused(), program->Form1.Button1);
         Press(Qt::Key_Tab);
-        Press(Qt::Key_Space);  // "SCELTA DELLA SEZIONE DEI CAVI"
+        Press(Qt::Key(key));  // "SCELTA DELLA SEZIONE DEI CAVI"
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QCOMPARE(Focused(), form.Edit1);
         QTest::keyClicks(Focused(), "100");
         Press(Qt::Key_Tab);
         QCOMPARE(Focused(), form.Button1);
-        Press(Qt::Key_Space);
+        Press(Qt::Key(key));
         QCOMPARE(form.Edit2->text(), QString("25"));
         QCOMPARE(form.Edit3->text(), QString("112"));
     }

@@ -1,4 +1,5 @@
 // The Info window: its credits, the link, and the way back.
+#include <QApplication>
 #include <QDesktopServices>
 #include <QTest>
 #include <QUrl>
@@ -60,7 +61,7 @@ private slots:
             QVERIFY2(label->geometry().right() < form->width(), qPrintable(label->objectName()));
     }
 
-    void clickingTheLinkOpensItEachTime()
+    void clickingTheLinkOrPressingItOpensItEachTime()
     {
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("http", &catcher, "Open");
@@ -68,13 +69,18 @@ private slots:
         Open();
         Click(form->Label5);
         Click(form->Label5);
+        QVERIFY(QTest::qWaitForWindowActive(form));  // and from the keyboard: Tab from OK, Space or Return
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->Label5);
+        QTest::keyClick(form->Label5, Qt::Key_Space);
+        QTest::keyClick(form->Label5, Qt::Key_Return);
         QDesktopServices::unsetUrlHandler("http");
         QDesktopServices::unsetUrlHandler("https");
-        QCOMPARE(catcher.opened.size(), 2);
+        QCOMPARE(catcher.opened.size(), 4);
         // The scheme handed over is the one the label shows, never a plain http.
         QCOMPARE(catcher.opened.at(0), QUrl(form->Label5->text()));
         QCOMPARE(catcher.opened.at(0).scheme(), QString("https"));
-        QCOMPARE(catcher.opened.at(1), catcher.opened.at(0));
+        QCOMPARE(catcher.opened.at(3), catcher.opened.at(0));
         QCOMPARE(VisibleWindows(*program), QStringList{"Form4"});
     }
 

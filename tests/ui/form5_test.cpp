@@ -166,7 +166,7 @@ private slots:
         Open();
         QTest::keyClick(form->Edit1, Qt::Key_Left);
         QTest::keyClick(form->Edit1, Qt::Key_Delete);
-        QTest::keyClick(form->Edit1, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(form->Edit1, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(!form->Button1->isEnabled());
         Calculate("50");
         QTest::keyClick(form, Qt::Key_N, Qt::ControlModifier);

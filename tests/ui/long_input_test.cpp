@@ -1,6 +1,6 @@
-// A megabyte pasted into an input box of each calculator window: the box keeps
-// what it can hold, "Calcola" stops with the conversion message that names the
-// whole text, and the program goes on.
+// A megabyte pasted into an input box of each calculator window, and pages of
+// words into one: the box keeps what it can hold, "Calcola" stops with the
+// conversion message that names the whole text, and the program goes on.
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -208,33 +208,35 @@ private slots:
     void aPastedMegabyteIsNamedByTheConversionMessage_data()
     {
         QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("pasted");
         for (int i = 0; i < int(Cases().size()); ++i)
-            QTest::newRow(Cases()[i].name) << i;
+            QTest::newRow(Cases()[i].name) << i << Megabyte();
+        QTest::newRow("power factor, words") << 5 << QString("la corrente di cortocircuito ").repeated(173);
     }
     void aPastedMegabyteIsNamedByTheConversionMessage()
     {
         QFETCH(int, index);
+        QFETCH(QString, pasted);
         const Case& c = Cases()[index];
         Windows& w = *program;
         c.prepare(w);
         QCOMPARE(VisibleWindows(w), QStringList{c.window});
         QVERIFY(c.button(w)->isEnabled());
 
-        const QString megabyte = Megabyte();
-        PasteOver(c.pasteInto(w), megabyte);
+        PasteOver(c.pasteInto(w), pasted);
         QLineEdit* box = c.box(w);
         qInfo("the box took %lld of the %lld characters pasted", qlonglong(box->text().size()),
-              qlonglong(megabyte.size()));
+              qlonglong(pasted.size()));
         // The box holds at most its maximum length; the rest of the paste is cut off.
-        QCOMPARE(box->text().size(), qMin(megabyte.size(), qsizetype(box->maxLength())));
-        QVERIFY(megabyte.startsWith(box->text()));
+        QCOMPARE(box->text().size(), qMin(pasted.size(), qsizetype(box->maxLength())));
+        QVERIFY(pasted.startsWith(box->text()));
 
         FaultBoxWatcher faults;
         Click(c.button(w));
         QCOMPARE(faults.Count(), 1);
-        QVERIFY(faults.Text().startsWith("'0123456789012345678901234567890123456789"));
+        QVERIFY(faults.Text().startsWith("'" + pasted.left(40)));
         QVERIFY(faults.Text() == "'" + box->text() + c.suffix);
-        // The message, one unbreakable word, wraps rather than widen the box past the screen.
+        // The message, one unbreakable word or many, wraps and scrolls within the screen.
         qInfo() << "fault box" << faults.Frame() << "on a screen with room" << faults.ScreenRoom();
         QVERIFY(faults.ScreenRoom().contains(faults.Frame()));
         QCOMPARE(VisibleWindows(w), QStringList{c.window});

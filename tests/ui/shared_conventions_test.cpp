@@ -1,5 +1,6 @@
 // What every window shares: the fault box, the title it carries, the pictures,
 // typed keys, and printing a window's image.
+#include <QClipboard>
 #include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -69,9 +70,34 @@ private slots:
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_Return, Qt::Key_Escape,
                             Qt::Key_Shift, Qt::Key_F1})
             QTest::keyClick(&box, key);
-        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(&box, Qt::Key_X, Qt::AltModifier);
         QCOMPARE(typed, 5);
+    }
+
+    void keysInAWindowsBoxTypeAndCountAsOnTheDesktop_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("counted");
+        QTest::newRow("Alt with a letter or sign") << "Alt+F, Alt+N, Alt+%" << "45" << false;
+        QTest::newRow("Ctrl+Alt, as AltGr comes on some systems") << "Ctrl+Alt+@" << "45@" << false;
+        QTest::newRow("Ctrl+V") << "Ctrl+V" << "4530" << true;
+        QTest::newRow("Shift+Insert") << "Shift+Ins" << "4530" << true;
+        QTest::newRow("Ctrl+X") << "Ctrl+A, Ctrl+X" << "" << true;
+    }
+    void keysInAWindowsBoxTypeAndCountAsOnTheDesktop()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        QFETCH(bool, counted);
+        auto program = StartProgram();
+        Click(program->Form1.Button5);
+        QGuiApplication::clipboard()->setText("30");
+        program->Form8.Edit1->setText("45");  // not typed: it counts for nothing
+        QTest::keySequence(program->Form8.Edit1, QKeySequence(keys));
+        QCOMPARE(program->Form8.Edit1->text(), text);
+        QCOMPARE(program->Form8.Edit2->isEnabled(), counted);
     }
 
     void theEmbeddedPicturesDecode()

@@ -1,0 +1,37 @@
+#include "app/link_label.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
+{
+    // Reached by Tab only: a click follows the link without taking the focus.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::Follow()
+{
+    emit followed();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    Follow();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool pressesLink = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!pressesLink || event->isAutoRepeat() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Follow();
+}
