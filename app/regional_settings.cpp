@@ -22,18 +22,10 @@ public:
         if (eventType != "windows_generic_MSG" || msg->message != WM_SETTINGCHANGE || msg->lParam == 0
             || std::wcscmp(reinterpret_cast<const wchar_t*>(msg->lParam), L"intl") != 0)
             return false;
-        // Every window hears the broadcast: one change is enough.
-        if (!announced_) {
-            announced_ = true;
-            QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::LocaleChange));
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [this] { announced_ = false; },
-                                      Qt::QueuedConnection);
-        }
+        // Every window hears the broadcast; reading the symbol again each time is harmless.
+        QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::LocaleChange));
         return false;
     }
-
-private:
-    bool announced_ = false;
 };
 
 }  // namespace
