@@ -26,3 +26,13 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright DESTINATION ${PACKAGE_D
 # CPack writes quotes and apostrophes of this text as XML entities: it has none.
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${CMAKE_CURRENT_LIST_DIR}/debian/description)
 set(CPACK_STRIP_FILES ON)
+
+# The same sources give the same package: the staged files are finished by
+# packaging/debian_staged_files.cmake, with the date of the changelog's latest
+# entry as every file's time (Debian's own builds take SOURCE_DATE_EPOCH from
+# there), unless SOURCE_DATE_EPOCH is set already.
+find_program(DPKG_PARSECHANGELOG dpkg-parsechangelog REQUIRED)
+execute_process(COMMAND ${DPKG_PARSECHANGELOG} -l ${CMAKE_CURRENT_LIST_DIR}/debian/changelog -STimestamp
+                OUTPUT_VARIABLE CPACK_VOLTARIS_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/debian_staged_files.cmake)
