@@ -44,8 +44,8 @@ void UseInstalledFamilyOfOwnFont(QObject* receiver)
 
 void UseDesignFonts()
 {
-#ifdef Q_OS_WIN
-    // Windows has neither substitute: the program carries them.
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
+    // Windows and the browser have neither substitute: the program carries them.
     Q_INIT_RESOURCE(fonts);
     static const bool carried = [] {
         for (const QString& file : QDir(QStringLiteral(":/fonts")).entryList(QDir::Files))

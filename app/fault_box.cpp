@@ -92,8 +92,16 @@ QString ApplicationTitle()
 
 void ReportFault(const std::string& message)
 {
-    FaultBox box(QMessageBox::Critical, ApplicationTitle(), QString::fromStdString(calc::WithClosingPeriod(message)),
-                 QMessageBox::Ok, QApplication::activeWindow());
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    auto* box = new FaultBox(QMessageBox::Critical, ApplicationTitle(),
+                             QString::fromStdString(calc::WithClosingPeriod(message)), QMessageBox::Ok,
+                             QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+#ifdef Q_OS_WASM
+    // A browser page cannot wait inside a handler: the box opens, the handler
+    // ends there all the same, and OK closes the box.
+    box->show();
+#else
+    box->exec();
+#endif
 }

@@ -1,6 +1,10 @@
 #include <QApplication>
 
+#include "app/navigation.h"
 #include "app/windows.h"
+#ifdef Q_OS_WASM
+#include "app/web/browser_page.h"
+#endif
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +16,9 @@ int main(int argc, char* argv[])
 #endif
     QApplication application(argc, argv);
     Windows windows;
-    windows.Form1.show();
+#ifdef Q_OS_WASM
+    FollowBrowserPage(windows.Form1);
+#endif
+    ShowWindow(windows.Form1);
     return application.exec();
 }

@@ -85,7 +85,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == window_ && event->type() == QEvent::Close && window_->isVisible())
-            returnsTo_->show();
+            ShowWindow(*returnsTo_);
         return false;
     }
 
@@ -109,9 +109,14 @@ void BindTrigger(const Opening& opening)
 
 }  // namespace
 
+void ShowWindow(QWidget& window)
+{
+    window.setVisible(true);
+}
+
 void ShowInstead(QWidget& from, QWidget& to)
 {
-    to.show();
+    ShowWindow(to);
     from.hide();
 }
 

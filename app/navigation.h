@@ -3,6 +3,10 @@
 class QWidget;
 struct Windows;
 
+// Shows a window at its own size: show() makes it full screen where the
+// platform asks for that (a browser).
+void ShowWindow(QWidget& window);
+
 // Shows the target first, then hides the source: exactly one window stays visible.
 void ShowInstead(QWidget& from, QWidget& to);
 

@@ -1,34 +1,14 @@
 #include "app/printing.h"
 
-#include <QMainWindow>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "app/window_image.h"
 #include "calc/fault.h"
 
-namespace {
-
-// The window without title bar, border and menu bar.
-QWidget& ClientArea(QWidget& window)
-{
-    if (auto* main = qobject_cast<QMainWindow*>(&window); main && main->centralWidget())
-        return *main->centralWidget();
-    return window;
-}
-
-QPixmap ClientImage(QWidget& client)
-{
-    QPixmap image(client.size() * client.devicePixelRatioF());
-    image.setDevicePixelRatio(client.devicePixelRatioF());
-    image.fill(client.palette().color(QPalette::Window));
-    client.render(&image);
-    return image;
-}
-
-}  // namespace
-
+#ifndef Q_OS_WASM  // the browser prints through its own print, elsewhere
 void PrintWindowImage(QWidget& window)
 {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
@@ -37,6 +17,7 @@ void PrintWindowImage(QWidget& window)
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     PrintWindowImage(window, printer);
 }
+#endif
 
 void PrintWindowImage(QWidget& window, QPrinter& printer)
 {

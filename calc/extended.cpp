@@ -1,9 +1,9 @@
 #include "calc/extended.h"
 
-#include <bit>
 #include <string_view>
 #include <utility>
 
+#include "calc/double_bits.h"
 #include "calc/extended_rounding.h"
 #include "calc/fault.h"
 
@@ -48,7 +48,7 @@ struct Normalised {
 
 Extended::Extended(double value)
 {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto bits = BitsOfDouble(value);
     const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
     if (biased == 0x7ff)

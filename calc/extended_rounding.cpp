@@ -1,8 +1,9 @@
 #include "calc/extended_rounding.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
+
+#include "calc/double_bits.h"
 
 namespace calc {
 namespace {
@@ -78,7 +79,7 @@ std::optional<double> NearestDouble(bool negative, const WideInteger& wide, int 
     } else {
         bits |= rounded->significand;  // below the normal range, or zero
     }
-    return std::bit_cast<double>(bits);
+    return DoubleFromBits(bits);
 }
 
 }  // namespace calc

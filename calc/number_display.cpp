@@ -1,8 +1,9 @@
 #include "calc/number_display.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
+
+#include "calc/scientific_text.h"
 
 namespace calc {
 namespace {
@@ -19,10 +20,8 @@ struct Decimal {
 // with halves going up, carrying leftwards.
 Decimal ShownDigits(double magnitude)
 {
-    char text[64];
-    const auto result =
-        std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, kTakenDigits - 1);
-    const std::string_view written(text, static_cast<std::size_t>(result.ptr - text));
+    const std::string text = ScientificText(magnitude, kTakenDigits - 1);
+    const std::string_view written(text);
     const std::size_t e = written.find('e');
 
     Decimal decimal;

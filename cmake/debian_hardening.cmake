@@ -1,7 +1,7 @@
 # Debian's hardening flags, as dpkg-buildflags gives them with hardening=+all
 # for the processor that the compiler builds for. Not for the sanitized build,
-# whose instrumentation brings its own checks, nor for Windows.
-if(VOLTARIS_SANITIZE OR WIN32)
+# whose instrumentation brings its own checks, nor for Windows or the browser.
+if(VOLTARIS_SANITIZE OR WIN32 OR EMSCRIPTEN)
   return()
 endif()
 

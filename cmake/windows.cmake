@@ -4,16 +4,9 @@
 # that it starts (under wine, through CTest's emulator, too).
 enable_language(RC)
 
-set(Boost_NO_BOOST_CMAKE ON)
-set(BOOST_HEADERS ${CMAKE_BINARY_DIR}/boost-headers)
-file(MAKE_DIRECTORY ${BOOST_HEADERS})
-file(CREATE_LINK /usr/include/boost ${BOOST_HEADERS}/boost SYMBOLIC)
-set(Boost_INCLUDE_DIR ${BOOST_HEADERS} CACHE PATH "Boost's headers, alone")
+include(${CMAKE_CURRENT_LIST_DIR}/boost_headers_alone.cmake)
 
-# The substitutes for the design's fonts, from the packages the Linux build uses.
-set(LIBERATION_FONTS /usr/share/fonts/truetype/liberation)
-set(URW_FONTS /usr/share/fonts/opentype/urw-base35)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/fonts.qrc.in ${CMAKE_BINARY_DIR}/fonts.qrc @ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/carried_fonts.cmake)
 
 set(VOLTARIS_ICON ${PROJECT_SOURCE_DIR}/packaging/windows/Voltaris.ico)
 

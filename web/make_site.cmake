@@ -1,0 +1,40 @@
+# Gathers the site: cmake -DSOURCE_DIR=… -DPROGRAM_DIR=… -DSITE_DIR=… -DSOURCE_ARCHIVE=… -P make_site.cmake
+set(page ${SOURCE_DIR}/web)
+file(REMOVE_RECURSE ${SITE_DIR})
+file(MAKE_DIRECTORY ${SITE_DIR}/icons)
+file(COPY ${PROGRAM_DIR}/Voltaris.js ${PROGRAM_DIR}/Voltaris.wasm ${page}/loader.js ${page}/page.css
+          ${page}/manifest.webmanifest DESTINATION ${SITE_DIR})
+file(COPY ${SOURCE_DIR}/COPYING DESTINATION ${SITE_DIR})
+foreach(size 32 48 64 128 256)
+  file(COPY ${SOURCE_DIR}/packaging/icons/voltaris-${size}.png DESTINATION ${SITE_DIR}/icons)
+endforeach()
+
+# The sources this site was built from: the files git tracks, as they stand.
+execute_process(COMMAND git -C ${SOURCE_DIR} ls-files OUTPUT_VARIABLE tracked COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "\n" ";" tracked "${tracked}")
+list(FILTER tracked EXCLUDE REGEX "^$")
+string(REPLACE ";" "\n" file_list "${tracked}")
+file(WRITE ${SITE_DIR}/../source-files.txt "${file_list}\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar czf ${SITE_DIR}/${SOURCE_ARCHIVE}
+                        --files-from=${SITE_DIR}/../source-files.txt
+                WORKING_DIRECTORY ${SOURCE_DIR} COMMAND_ERROR_IS_FATAL ANY)
+
+file(SIZE ${SITE_DIR}/Voltaris.wasm WASM_BYTES)
+configure_file(${page}/index.html ${SITE_DIR}/index.html @ONLY)
+
+# The service worker keeps every file; its cache is named after their contents,
+# so that a new version replaces the old one.
+file(GLOB_RECURSE site_files RELATIVE ${SITE_DIR} ${SITE_DIR}/*)
+list(SORT site_files)
+set(contents "")
+foreach(name ${site_files})
+  file(SHA256 ${SITE_DIR}/${name} hash)
+  string(APPEND contents "${name} ${hash}\n")
+endforeach()
+string(SHA256 SITE_VERSION "${contents}")
+string(SUBSTRING ${SITE_VERSION} 0 16 SITE_VERSION)
+list(TRANSFORM site_files PREPEND "'")
+list(TRANSFORM site_files APPEND "'")
+list(JOIN site_files ", " SITE_FILES)
+set(SITE_FILES "'./', ${SITE_FILES}")
+configure_file(${page}/service-worker.js ${SITE_DIR}/service-worker.js @ONLY)
