@@ -1,7 +1,7 @@
 # The program for Windows in one folder, with the libraries and plugins it
-# loads, the fonts' and libraries' licences: installed by an NSIS installer in
-# Italian, with its Start-menu entry and uninstaller, or unpacked from a zip
-# into any folder.
+# loads, its licence and the fonts' and libraries' licences: installed by an
+# NSIS installer in Italian, with its licence page, Start-menu entry and
+# uninstaller, or unpacked from a zip into any folder.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Voltaris.rc.in ${CMAKE_BINARY_DIR}/Voltaris.rc @ONLY)
 target_sources(Voltaris PRIVATE ${CMAKE_BINARY_DIR}/Voltaris.rc)
 voltaris_windows_runtime(${CMAKE_BINARY_DIR})
@@ -12,7 +12,30 @@ install(TARGETS Voltaris RUNTIME DESTINATION .)
 install(FILES ${PROGRAM_DLLS} DESTINATION .)
 install(FILES ${VOLTARIS_WINDOWS_PREFIX}/plugins/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${VOLTARIS_WINDOWS_PREFIX}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright DESTINATION licences RENAME voltaris-bt.txt)
+# The program's licence, the GNU GPL's text, as COPYING.txt in the program's
+# folder, the text the installer's licence page shows; beside the other
+# licences, who holds the copyright and under which licence, pointing there.
+# Both with Windows' line ends, which every Windows editor shows as lines.
+function(voltaris_windows_text source destination)  # [text replacement]
+  file(READ ${source} text)
+  if(ARGC EQUAL 4)
+    string(FIND "${text}" "${ARGV2}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "${source} has no \"${ARGV2}\"")
+    endif()
+    string(REPLACE "${ARGV2}" "${ARGV3}" text "${text}")
+  endif()
+  string(REPLACE "\n" "\r\n" text "${text}")
+  file(WRITE ${destination} "${text}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+endfunction()
+set(VOLTARIS_LICENCE ${CMAKE_BINARY_DIR}/licence/COPYING.txt)
+voltaris_windows_text(${PROJECT_SOURCE_DIR}/COPYING ${VOLTARIS_LICENCE})
+voltaris_windows_text(${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${CMAKE_BINARY_DIR}/licence/voltaris-bt.txt
+  "On Debian systems, the complete text of the GNU General Public License\n version 3 can be found in /usr/share/common-licenses/GPL-3."
+  "The complete text of the GNU General Public License version 3 is in\n COPYING.txt, in the program's folder.")
+install(FILES ${VOLTARIS_LICENCE} DESTINATION .)
+install(FILES ${CMAKE_BINARY_DIR}/licence/voltaris-bt.txt DESTINATION licences)
 foreach(package libqt6core6 libjpeg62-turbo fonts-liberation fonts-urw-base35 mingw-w64-common)
   install(FILES /usr/share/doc/${package}/copyright DESTINATION licences RENAME ${package}.txt)
 endforeach()
@@ -32,28 +55,9 @@ set(CPACK_NSIS_MUI_UNIICON ${VOLTARIS_ICON})
 set(CPACK_NSIS_URL_INFO_ABOUT "https://www.ardenor.example")
 set(CPACK_NSIS_CONTACT "voltaris@ardenor.example")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${VOLTARIS_LICENCE})
+# The last page offers to start the program (MUI's "Esegui Voltaris BT").
+set(CPACK_NSIS_MUI_FINISHPAGE_RUN Voltaris.exe)
 
-# CPack's own installer script, for 64-bit Windows, speaking Italian only.
-file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in template)
-string(REGEX REPLACE "(  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n)+"
-       "  !insertmacro MUI_LANGUAGE \"Italian\"\n" template "${template}")
-foreach(phrase
-    "Uninstall.lnk|Disinstalla Voltaris BT.lnk"
-    "Uninstall failed.|Disinstallazione non riuscita."
-    "is already installed. $\\n$\\nDo you want to uninstall the old version before installing the new one?|è già installato. $\\n$\\nDisinstallare la versione precedente prima di installare quella nuova?")
-  string(REPLACE "|" ";" pair "${phrase}")
-  list(GET pair 0 english)
-  list(GET pair 1 italian)
-  string(REPLACE "${english}" "${italian}" template "${template}")
-endforeach()
-# Its byte-order mark, which tells makensis that the script is UTF-8, stays first.
-string(ASCII 239 187 191 byte_order_mark)
-string(REPLACE "${byte_order_mark}" "" template "${template}")
-# The uninstaller also removes the maker's key once it holds nothing else.
-set(product_key "DeleteRegKey /ifempty SHCTX \"Software\\@CPACK_PACKAGE_VENDOR@\\@CPACK_PACKAGE_INSTALL_REGISTRY_KEY@\"")
-string(REPLACE "${product_key}"
-       "${product_key}\n  DeleteRegKey /ifempty SHCTX \"Software\\@CPACK_PACKAGE_VENDOR@\""
-       template "${template}")
-file(WRITE ${CMAKE_BINARY_DIR}/nsis/NSIS.template.in "${byte_order_mark}Target amd64-unicode\n${template}")
-list(APPEND CMAKE_MODULE_PATH ${CMAKE_BINARY_DIR}/nsis)
+include(${CMAKE_CURRENT_LIST_DIR}/nsis_template.cmake)
 set(CPACK_STRIP_FILES ON)
