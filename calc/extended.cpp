@@ -1,5 +1,6 @@
 #include "calc/extended.h"
 
+#include <bit>
 #include <string_view>
 #include <utility>
 
