@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QWidget>
 
 #include "app/window_image.h"
 #include "calc/fault.h"
