@@ -87,6 +87,14 @@
     image.src = URL.createObjectURL(new Blob([new Uint8Array(pngView)], {type: 'image/png'}));
   };
 
+  // Qt keeps a press on its canvas from focusing it: once the page around the
+  // window took the focus, a click back into a box would give it no keys.
+  screen.addEventListener('pointerdown', () => {
+    const canvas = screen.querySelector('canvas');
+    if (canvas && document.activeElement !== canvas)
+      canvas.focus({preventScroll: true});
+  }, true);
+
   function ended() {
     screen.hidden = true;
     document.getElementById('ended').hidden = false;
