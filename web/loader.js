@@ -9,8 +9,10 @@
   const progress = document.getElementById('progress');
   const progressText = document.getElementById('progress-text');
   const expectedBytes = Number(document.body.dataset.wasmBytes) || 0;
-  // The widest window with its frame, in the page's pixels at scale 1.
-  const widestWindow = 781 + 12;
+  // The widest window, in Qt's pixels, and the frame Qt draws around it, in
+  // the page's pixels at any scale, with a pixel's rounding to spare.
+  const widestWindow = 781;
+  const frame = 12;
 
   const megabytes = (bytes) => (bytes / 1e6).toLocaleString('it-IT', {maximumFractionDigits: 1});
 
@@ -73,7 +75,7 @@
 
   // A page narrower than the widest window shows every window smaller, whole.
   function scaleFactor() {
-    return Math.min(1, document.documentElement.clientWidth / widestWindow);
+    return Math.min(1, (document.documentElement.clientWidth - frame) / widestWindow);
   }
 
   // "Stampa": the window's image alone on the page, at its size on the screen.
