@@ -73,8 +73,12 @@
     return language.replace('-', '_') + '.UTF-8';
   }
 
-  // A page narrower than the widest window shows every window smaller, whole.
+  // On a touch screen narrower than the widest window every window shows
+  // smaller, whole. Not where a mouse points: Qt 6.4 places a mouse press in
+  // a window by the page's pixels, so at another scale it lands off its control.
   function scaleFactor() {
+    if (!matchMedia('(pointer: coarse)').matches)
+      return 1;
     return Math.min(1, (document.documentElement.clientWidth - frame) / widestWindow);
   }
 
