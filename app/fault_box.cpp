@@ -86,7 +86,12 @@ QString TitleFromProgramPath(const QString& programPath)
 
 QString ApplicationTitle()
 {
+#ifdef Q_OS_WASM
+    // A page's program is no file: its name is the one the page starts it by.
+    static const QString title = TitleFromProgramPath(QCoreApplication::arguments().value(0));
+#else
     static const QString title = TitleFromProgramPath(QCoreApplication::applicationFilePath());
+#endif
     return title;
 }
 

@@ -3,6 +3,7 @@
 #include "app/navigation.h"
 #include "app/windows.h"
 #ifdef Q_OS_WASM
+#include "app/web/browser_keys.h"
 #include "app/web/browser_page.h"
 #endif
 
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     Windows windows;
 #ifdef Q_OS_WASM
     FollowBrowserPage(windows.Form1);
+    UseBrowserKeys();  // after the windows' own key filters, so that it sees each key first
 #endif
     ShowWindow(windows.Form1);
     return application.exec();

@@ -45,10 +45,17 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class SiteServer(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A browser that leaves a download midway is no fault of the site's.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def main():
     folder, port = sys.argv[1], int(sys.argv[2])
     handler = functools.partial(SiteHandler, directory=folder)
-    with http.server.ThreadingHTTPServer(("127.0.0.1", port), handler) as server:
+    with SiteServer(("127.0.0.1", port), handler) as server:
         print(f"http://127.0.0.1:{server.server_address[1]}/", flush=True)
         server.serve_forever()
 

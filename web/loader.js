@@ -9,8 +9,10 @@
   const progress = document.getElementById('progress');
   const progressText = document.getElementById('progress-text');
   const expectedBytes = Number(document.body.dataset.wasmBytes) || 0;
-  // The widest window with its frame, in the page's pixels at scale 1.
-  const widestWindow = 781 + 12;
+  // The widest window, in Qt's pixels, and the frame Qt draws around it, in
+  // the page's pixels at any scale, with a pixel's rounding to spare.
+  const widestWindow = 781;
+  const frame = 12;
 
   const megabytes = (bytes) => (bytes / 1e6).toLocaleString('it-IT', {maximumFractionDigits: 1});
 
@@ -71,9 +73,13 @@
     return language.replace('-', '_') + '.UTF-8';
   }
 
-  // A page narrower than the widest window shows every window smaller, whole.
+  // On a touch screen narrower than the widest window every window shows
+  // smaller, whole. Not where a mouse points: Qt 6.4 places a mouse press in
+  // a window by the page's pixels, so at another scale it lands off its control.
   function scaleFactor() {
-    return Math.min(1, document.documentElement.clientWidth / widestWindow);
+    if (!matchMedia('(pointer: coarse)').matches)
+      return 1;
+    return Math.min(1, (document.documentElement.clientWidth - frame) / widestWindow);
   }
 
   // "Stampa": the window's image alone on the page, at its size on the screen.
@@ -86,6 +92,14 @@
     image.onload = () => window.print();
     image.src = URL.createObjectURL(new Blob([new Uint8Array(pngView)], {type: 'image/png'}));
   };
+
+  // Qt keeps a press on its canvas from focusing it: once the page around the
+  // window took the focus, a click back into a box would give it no keys.
+  screen.addEventListener('pointerdown', () => {
+    const canvas = screen.querySelector('canvas');
+    if (canvas && document.activeElement !== canvas)
+      canvas.focus({preventScroll: true});
+  }, true);
 
   function ended() {
     screen.hidden = true;

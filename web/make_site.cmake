@@ -1,4 +1,5 @@
 # Gathers the site: cmake -DSOURCE_DIR=… -DPROGRAM_DIR=… -DSITE_DIR=… -DSOURCE_ARCHIVE=… -P make_site.cmake
+cmake_minimum_required(VERSION 3.25)
 set(page ${SOURCE_DIR}/web)
 file(REMOVE_RECURSE ${SITE_DIR})
 file(MAKE_DIRECTORY ${SITE_DIR}/icons)

@@ -1,0 +1,3 @@
+#pragma once
+// AltGr in a browser types its characters, as it does on the desktop.
+void UseBrowserKeys();
