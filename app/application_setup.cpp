@@ -8,6 +8,7 @@
 #include "app/icon_keeping_style.h"
 #include "app/locale.h"
 #include "app/pictures.h"
+#include "app/qt_texts.h"
 
 ApplicationSetup::ApplicationSetup()
 {
@@ -15,6 +16,7 @@ ApplicationSetup::ApplicationSetup()
     Q_INIT_RESOURCE(assets);
     UseIconKeepingStyle();
     UseDesignFonts();
+    UseItalianQtTexts();
     FollowLocaleChanges();
     UseDesktopKeys();
     // 128 pixels serve every size a title bar or task switcher draws; the
