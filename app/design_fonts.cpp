@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QWidget>
 
 #include "app/application_events.h"
@@ -50,6 +51,13 @@ void UseDesignFonts()
     static const bool carried = [] {
         for (const QString& file : QDir(QStringLiteral(":/fonts")).entryList(QDir::Files))
             QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + file);
+        // Qt's FreeType hints fully on Windows and rounds every advance, its
+        // kerning included, to whole pixels: the blank after a capital A, which
+        // Liberation Sans kerns by half a pixel, shrank to one. Hinted lightly,
+        // as Debian hints it, the text keeps the design's measures as on Linux.
+        QFont windowsText = QGuiApplication::font();
+        windowsText.setHintingPreference(QFont::PreferVerticalHinting);
+        QGuiApplication::setFont(windowsText);
         return true;
     }();
     Q_UNUSED(carried);
