@@ -1,9 +1,9 @@
 #include "app/design_fonts.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QWidget>
 
 #include "app/application_events.h"
@@ -41,6 +41,18 @@ void UseInstalledFamilyOfOwnFont(QObject* receiver)
         UseInstalledFamily(*widget);
 }
 
+#ifdef Q_OS_WIN
+// The faces the system names for its own texts: menus, fault boxes, tooltips.
+QStringList SystemFaces()
+{
+    QStringList faces{QApplication::font().family()};
+    for (const char* texts : {"QMenu", "QMenuBar", "QMessageBox", "QTipLabel"})
+        faces << QApplication::font(texts).family();
+    faces.removeDuplicates();
+    return faces;
+}
+#endif
+
 }  // namespace
 
 void UseDesignFonts()
@@ -51,6 +63,11 @@ void UseDesignFonts()
     static const bool carried = [] {
         for (const QString& file : QDir(QStringLiteral(":/fonts")).entryList(QDir::Files))
             QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + file);
+        // A system face that no font carries (wine names "MS Shell Dlg") would
+        // be drawn in whatever face comes first: the carried sans face stands in.
+        for (const QString& face : SystemFaces())
+            if (!IsInstalled(face) && QFont::substitutes(face).isEmpty())
+                QFont::insertSubstitution(face, QStringLiteral("Liberation Sans"));
         // Qt's FreeType hints fully on Windows and rounds every advance, its
         // kerning included, to whole pixels: the blank after a capital A, which
         // Liberation Sans kerns by half a pixel, shrank to one. Hinted lightly,
