@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/clipped_text_tip.h"
 #include "app/design_fonts.h"
 #include "app/desktop_keys.h"
 #include "app/icon_keeping_style.h"
@@ -17,6 +18,7 @@ ApplicationSetup::ApplicationSetup()
     UseIconKeepingStyle();
     UseDesignFonts();
     UseItalianQtTexts();
+    KeepTipsReadable();
     FollowLocaleChanges();
     UseDesktopKeys();
     // 128 pixels serve every size a title bar or task switcher draws; the
