@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/clipped_text_tip.h"
 #include "app/design_fonts.h"
 #include "app/desktop_keys.h"
 #include "app/icon_keeping_style.h"
 #include "app/locale.h"
 #include "app/pictures.h"
+#include "app/qt_texts.h"
 
 ApplicationSetup::ApplicationSetup()
 {
@@ -15,6 +17,8 @@ ApplicationSetup::ApplicationSetup()
     Q_INIT_RESOURCE(assets);
     UseIconKeepingStyle();
     UseDesignFonts();
+    UseItalianQtTexts();
+    KeepTipsReadable();
     FollowLocaleChanges();
     UseDesktopKeys();
     // 128 pixels serve every size a title bar or task switcher draws; the

@@ -47,7 +47,9 @@ bool IsTypedCharacter(QWidget* control, QEvent* event)
     // Pasting and cutting by key type into the box as surely as a character does.
     if (text == QStringLiteral("\b") || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut))
         return true;
-    if (text.isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    // Ctrl and Alt held together are AltGr on Windows: what they type lands in the box.
+    const Qt::KeyboardModifiers held = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (text.isEmpty() || (held != Qt::NoModifier && held != (Qt::ControlModifier | Qt::AltModifier)))
         return false;
     for (const QChar c : text)
         if (!c.isPrint())

@@ -4,9 +4,10 @@
 #include <QWidget>
 #include <functional>
 
-// A typed character counts: printable text without Ctrl or Alt, Backspace, or
-// a key that pastes or cuts (Ctrl+V, Shift+Insert, Ctrl+X); a paste with the
-// mouse does not. The key itself goes on to the control unchanged.
+// A typed character counts: printable text with neither Ctrl nor Alt or with
+// both (AltGr, as Windows sends it), Backspace, or a key that pastes or cuts
+// (Ctrl+V, Shift+Insert, Ctrl+X); a paste with the mouse does not. The key
+// itself goes on to the control unchanged.
 void OnTypedKey(QWidget* control, std::function<void()> handler);
 
 // The pointer moving over the control.

@@ -1,5 +1,6 @@
 #include "app/design_fonts.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
@@ -40,6 +41,18 @@ void UseInstalledFamilyOfOwnFont(QObject* receiver)
         UseInstalledFamily(*widget);
 }
 
+#ifdef Q_OS_WIN
+// The faces the system names for its own texts: menus, fault boxes, tooltips.
+QStringList SystemFaces()
+{
+    QStringList faces{QApplication::font().family()};
+    for (const char* texts : {"QMenu", "QMenuBar", "QMessageBox", "QTipLabel"})
+        faces << QApplication::font(texts).family();
+    faces.removeDuplicates();
+    return faces;
+}
+#endif
+
 }  // namespace
 
 void UseDesignFonts()
@@ -50,6 +63,18 @@ void UseDesignFonts()
     static const bool carried = [] {
         for (const QString& file : QDir(QStringLiteral(":/fonts")).entryList(QDir::Files))
             QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + file);
+        // A system face that no font carries (wine names "MS Shell Dlg") would
+        // be drawn in whatever face comes first: the carried sans face stands in.
+        for (const QString& face : SystemFaces())
+            if (!IsInstalled(face) && QFont::substitutes(face).isEmpty())
+                QFont::insertSubstitution(face, QStringLiteral("Liberation Sans"));
+        // Qt's FreeType hints fully on Windows and rounds every advance, its
+        // kerning included, to whole pixels: the blank after a capital A, which
+        // Liberation Sans kerns by half a pixel, shrank to one. Hinted lightly,
+        // as Debian hints it, the text keeps the design's measures as on Linux.
+        QFont windowsText = QGuiApplication::font();
+        windowsText.setHintingPreference(QFont::PreferVerticalHinting);
+        QGuiApplication::setFont(windowsText);
         return true;
     }();
     Q_UNUSED(carried);

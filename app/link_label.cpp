@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
 {
@@ -34,4 +36,16 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
     }
     event->accept();
     Follow();
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Around the address, which the label fits, as the style marks a focused control.
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.backgroundColor = palette().color(backgroundRole());
+    QStylePainter(this).drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }

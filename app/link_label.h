@@ -1,6 +1,7 @@
 #pragma once
-// A label that is a link: it keeps a label's look, Tab reaches it, and a click
-// on it, or Space or Return while it has the focus, follows it.
+// A label that is a link: it keeps a label's look, Tab reaches it and marks it
+// with the style's focus frame, and a click on it, or Space or Return while it
+// has the focus, follows it.
 #include <QLabel>
 
 class LinkLabel : public QLabel {
@@ -18,4 +19,5 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

@@ -5,8 +5,11 @@
 #include <QLabel>
 #include <QPixmapCache>
 #include <QtDebug>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 #include <jpeglib.h>
 
@@ -43,6 +46,27 @@ QPixmap ForTheScreen(const QImage& image)
     QPixmap pixmap = QPixmap::fromImage(squares);
     pixmap.setDevicePixelRatio(whole);
     return pixmap;
+}
+
+// The pictures were drawn on a window face of grey 239, which surrounds their
+// drawing a few steps off where the compression left it. On a face of another
+// colour that grey moves by the difference, so no grey box shows round the
+// drawing; on a face of that grey the picture stays as it is.
+QImage OnFace(QImage image, const QColor& face)
+{
+    constexpr int kDrawnFace = 239, kCompressionSteps = 6;
+    const int shift[] = {face.red() - kDrawnFace, face.green() - kDrawnFace, face.blue() - kDrawnFace};
+    if (image.isNull() || (shift[0] == 0 && shift[1] == 0 && shift[2] == 0))
+        return image;
+    const auto nearFace = [](uchar c) { return std::abs(c - kDrawnFace) <= kCompressionSteps; };
+    for (int y = 0; y < image.height(); ++y) {
+        uchar* pixel = image.scanLine(y);
+        for (int x = 0; x < image.width(); ++x, pixel += 3)
+            if (std::all_of(pixel, pixel + 3, nearFace))
+                for (int c = 0; c < 3; ++c)
+                    pixel[c] = static_cast<uchar>(std::clamp(pixel[c] + shift[c], 0, 255));
+    }
+    return image;
 }
 
 }  // namespace
@@ -92,27 +116,34 @@ QImage DecodeJpeg(const QByteArray& data)
     return image;
 }
 
-QPixmap Picture(const QString& resourcePath)
+QPixmap Picture(const QString& resourcePath, const QColor& face)
 {
-    // The windows show the same few pictures many times over: each is decoded once.
+    // The windows show the same few pictures many times over: each is decoded once for a face.
+    const QString key = face.isValid() ? resourcePath + face.name() : resourcePath;
     QPixmap picture;
-    if (QPixmapCache::find(resourcePath, &picture))
+    if (QPixmapCache::find(key, &picture))
         return picture;
     QFile file(resourcePath);
     if (!file.open(QIODevice::ReadOnly)) {
         qWarning("A picture is missing: %s", qPrintable(resourcePath));
         return QPixmap();
     }
-    picture = ForTheScreen(DecodeJpeg(file.readAll()));
+    QImage image = DecodeJpeg(file.readAll());
+    if (face.isValid())
+        image = OnFace(std::move(image), face);
+    picture = ForTheScreen(image);
     if (!picture.isNull())
-        QPixmapCache::insert(resourcePath, picture);
+        QPixmapCache::insert(key, picture);
     return picture;
 }
 
 void SetPictureOnFirstShow(QLabel& label, const QString& resourcePath)
 {
+    const auto show = [&label, resourcePath] {
+        label.setPixmap(Picture(resourcePath, label.window()->palette().color(QPalette::Window)));
+    };
     if (label.window()->isVisible())
-        label.setPixmap(Picture(resourcePath));
+        show();
     else
-        OnFirstShow(*label.window(), [&label, resourcePath] { label.setPixmap(Picture(resourcePath)); });
+        OnFirstShow(*label.window(), show);
 }

@@ -39,6 +39,8 @@ install(FILES ${CMAKE_BINARY_DIR}/licence/voltaris-bt.txt DESTINATION licences)
 foreach(package libqt6core6 libjpeg62-turbo fonts-liberation fonts-urw-base35 mingw-w64-common)
   install(FILES /usr/share/doc/${package}/copyright DESTINATION licences RENAME ${package}.txt)
 endforeach()
+# Qt's texts in Italian, which the program carries.
+install(FILES /usr/share/doc/qt6-translations-l10n/copyright DESTINATION licences RENAME qt6-translations-l10n.txt)
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64)

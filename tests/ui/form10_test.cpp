@@ -1,5 +1,6 @@
 // The cable line topology window, driven as a user drives it.
 #include <QLocale>
+#include <QScopeGuard>
 #include <QTest>
 
 #include "app/windows.h"
@@ -47,9 +48,12 @@ private slots:
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QSize>("pictureSize");
         QTest::addColumn<int>("conductors");
-        QTest::newRow("with neutral") << 0 << "LINEA TRIFASE CON NEUTRO" << QSize(257, 121) << 4;
-        QTest::newRow("without neutral") << 1 << "LINEA TRIFASE SENZA NEUTRO" << QSize(257, 97) << 3;
-        QTest::newRow("single phase") << 2 << "LINEA MONOFASE" << QSize(257, 81) << 2;
+        QTest::addColumn<QColor>("face");  // of the windows, where not the style's own
+        QTest::newRow("with neutral") << 0 << "LINEA TRIFASE CON NEUTRO" << QSize(257, 121) << 4 << QColor();
+        QTest::newRow("without neutral") << 1 << "LINEA TRIFASE SENZA NEUTRO" << QSize(257, 97) << 3 << QColor();
+        QTest::newRow("single phase") << 2 << "LINEA MONOFASE" << QSize(257, 81) << 2 << QColor();
+        QTest::newRow("on a lighter face, as wine's") << 2 << "LINEA MONOFASE" << QSize(257, 81) << 2
+                                                      << QColor(245, 245, 245);
     }
     void showsEachTopologyWithItsConductors()
     {
@@ -57,6 +61,15 @@ private slots:
         QFETCH(QString, heading);
         QFETCH(QSize, pictureSize);
         QFETCH(int, conductors);
+        QFETCH(QColor, face);
+        const QPalette stylesOwn = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(stylesOwn); });
+        if (face.isValid()) {  // the system's, from the start
+            QPalette palette = stylesOwn;
+            palette.setColor(QPalette::Window, face);
+            QApplication::setPalette(palette);
+            init();
+        }
         Open();
         QCOMPARE(form->windowTitle(), QString("Linea in cavo di rame"));
         const QLabel* headings[] = {form->Label1, form->Label2, form->Label3};
@@ -78,6 +91,11 @@ private slots:
             onConductor = blue;
         }
         QCOMPARE(crossed, conductors);
+        // Round the drawing, the window's face, give or take the compression's steps: no box.
+        const QColor corner = picture.pixelColor(0, 0), window = form->palette().color(QPalette::Window);
+        QVERIFY2(qAbs(corner.red() - window.red()) + qAbs(corner.green() - window.green()) +
+                         qAbs(corner.blue() - window.blue()) <= 6,
+                 qPrintable(corner.name() + " on " + window.name()));
     }
 
     void eachOkOpensTheCalculatorForItsTopology_data()

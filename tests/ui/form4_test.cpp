@@ -70,8 +70,10 @@ private slots:
         Click(form->Label5);
         Click(form->Label5);
         QVERIFY(QTest::qWaitForWindowActive(form));  // and from the keyboard: Tab from OK, Space or Return
+        const QImage unmarked = form->Label5->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form->Label5);
+        QVERIFY2(form->Label5->grab().toImage() != unmarked, "the focus shows where it is");
         QTest::keyClick(form->Label5, Qt::Key_Space);
         QTest::keyClick(form->Label5, Qt::Key_Return);
         QDesktopServices::unsetUrlHandler("http");

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,23 @@
 #include "app/windows.h"
 #include "calc/fault.h"
 #include "support/user_actions.h"
+
+// The items of the control's menu opened by the right button, without their
+// keys; the menu is closed again.
+QStringList ContextMenuTexts(QWidget* control)
+{
+    QWidget* window = control->window();  // where the platform turns the click into the menu
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, control->mapTo(window, control->rect().center()));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr)
+        return {"no menu"};
+    QStringList texts;
+    for (const QAction* item : menu->actions())
+        if (!item->isSeparator())
+            texts << item->text().section('\t', 0, 0).remove('&');
+    menu->close();
+    return texts;
+}
 
 class SharedConventionsTest : public QObject {
     Q_OBJECT
@@ -80,17 +98,22 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("counted");
-        QTest::newRow("Alt with a letter or sign") << "Alt+F, Alt+N, Alt+%" << "45" << false;
-        QTest::newRow("Ctrl+Alt, as AltGr comes on some systems") << "Ctrl+Alt+@" << "45@" << false;
-        QTest::newRow("Ctrl+V") << "Ctrl+V" << "4530" << true;
-        QTest::newRow("Shift+Insert") << "Shift+Ins" << "4530" << true;
-        QTest::newRow("Ctrl+X") << "Ctrl+A, Ctrl+X" << "" << true;
+        QTest::addColumn<QStringList>("menu");  // the right button's then, where it is looked at
+        QTest::newRow("Alt with a letter or sign") << "Alt+F, Alt+N, Alt+%" << "45" << false << QStringList();
+        QTest::newRow("Ctrl+Alt, as AltGr comes on some systems") << "Ctrl+Alt+@" << "45@" << true << QStringList();
+        QTest::newRow("Ctrl+V") << "Ctrl+V" << "4530" << true << QStringList();
+        QTest::newRow("Shift+Insert") << "Shift+Ins" << "4530" << true << QStringList();
+        QTest::newRow("Ctrl+X") << "Ctrl+A, Ctrl+X" << "" << true << QStringList();
+        QTest::newRow("none: the box's own menu speaks Italian")
+            << "" << "45" << false
+            << QStringList{"Annulla", "Rifai", "Taglia", "Copia", "Incolla", "Elimina", "Seleziona tutto"};
     }
     void keysInAWindowsBoxTypeAndCountAsOnTheDesktop()
     {
         QFETCH(QString, keys);
         QFETCH(QString, text);
         QFETCH(bool, counted);
+        QFETCH(QStringList, menu);
         auto program = StartProgram();
         Click(program->Form1.Button5);
         QGuiApplication::clipboard()->setText("30");
@@ -98,6 +121,8 @@ private slots:
         QTest::keySequence(program->Form8.Edit1, QKeySequence(keys));
         QCOMPARE(program->Form8.Edit1->text(), text);
         QCOMPARE(program->Form8.Edit2->isEnabled(), counted);
+        if (!menu.isEmpty())
+            QCOMPARE(ContextMenuTexts(program->Form8.Edit1), menu);
     }
 
     void theEmbeddedPicturesDecode()
