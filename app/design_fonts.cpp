@@ -41,7 +41,7 @@ void UseInstalledFamilyOfOwnFont(QObject* receiver)
         UseInstalledFamily(*widget);
 }
 
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
 // The faces the system names for its own texts: menus, fault boxes, tooltips.
 QStringList SystemFaces()
 {
@@ -68,13 +68,13 @@ void UseDesignFonts()
         for (const QString& face : SystemFaces())
             if (!IsInstalled(face) && QFont::substitutes(face).isEmpty())
                 QFont::insertSubstitution(face, QStringLiteral("Liberation Sans"));
-        // Qt's FreeType hints fully on Windows and rounds every advance, its
+        // Qt's FreeType hints fully on Windows (and in a browser) and rounds every advance, its
         // kerning included, to whole pixels: the blank after a capital A, which
         // Liberation Sans kerns by half a pixel, shrank to one. Hinted lightly,
         // as Debian hints it, the text keeps the design's measures as on Linux.
-        QFont windowsText = QGuiApplication::font();
-        windowsText.setHintingPreference(QFont::PreferVerticalHinting);
-        QGuiApplication::setFont(windowsText);
+        QFont carriedText = QGuiApplication::font();
+        carriedText.setHintingPreference(QFont::PreferVerticalHinting);
+        QGuiApplication::setFont(carriedText);
         return true;
     }();
     Q_UNUSED(carried);
