@@ -17,8 +17,6 @@
 #include <optional>
 #include <random>
 #include <string>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 #include "calc/decimal_to_extended.h"
@@ -109,27 +107,24 @@ struct OperandCase {
     bool tiedQuotient = false;  // left over right made a hair above a tie
 };
 
-// The pair made a quotient a hair above a tie, each keeping its sign and
-// exponent: the divisor's significand odd and near all ones, the dividend's
-// such that the quotient's bits past its last place are exactly a half and
-// the remainder is not zero, so only the remainder rounds the quotient up.
-std::pair<Extended, Extended> NearlyTiedQuotient(Extended a, Extended b)
+// The pair made a quotient a hair above a tie, signs and exponents kept: the
+// divisor odd and near all ones; the dividend such that the quotient is
+// K × 2^64 + 2^63 with the remainder 2^63 (dividend × 2^65 = divisor × (2K + 1)
+// + 1, K even and a whole significand), so only the remainder rounds it up.
+void MakeNearlyTiedQuotient(Extended& a, Extended& b)
 {
     using boost::multiprecision::uint256_t;
-    const uint256_t bits65 = (uint256_t(1) << 65) - 1;
-    const uint256_t top = uint256_t(1) << 63;
+    const uint256_t bits65 = (uint256_t(1) << 65) - 1, top = uint256_t(1) << 63;
     for (std::uint64_t divisor = ~std::uint64_t{0} - 2 * (b.Significand() % (1 << 20));; divisor -= 2) {
-        // A quotient K × 2^64 + 2^63 with the remainder 2^63 means
-        // dividend × 2^65 = divisor × (2K + 1) + 1: 2K + 1 is minus the
-        // divisor's inverse modulo 2^65, and K must be even, a whole significand.
-        uint256_t inverse = divisor;  // right in 3 bits, then doubling them
+        uint256_t inverse = divisor;  // modulo 2^65: right in 3 bits, then doubling them
         for (int step = 0; step < 5; ++step)
             inverse = (inverse * (2 - divisor * inverse)) & bits65;
-        const uint256_t odd = (bits65 + 1 - inverse) & bits65;
-        const uint256_t k = odd >> 1, dividend = (divisor * odd + 1) >> 65;
-        if (k >= top && !bit_test(k, 0) && dividend >= top)
-            return {Extended::FromParts(a.Negative(), static_cast<std::uint64_t>(dividend), a.Exponent()),
-                    Extended::FromParts(b.Negative(), divisor, b.Exponent())};
+        const uint256_t odd = (bits65 + 1 - inverse) & bits65, dividend = (divisor * odd + 1) >> 65;
+        if (odd >> 1 >= top && !bit_test(odd, 1) && dividend >= top) {
+            a = Extended::FromParts(a.Negative(), static_cast<std::uint64_t>(dividend), a.Exponent());
+            b = Extended::FromParts(b.Negative(), divisor, b.Exponent());
+            return;
+        }
     }
 }
 
@@ -189,7 +184,7 @@ void ForEachOperandPair(const OperandCase& operands, long long rounds,
         if (random() & 1)
             std::swap(a, b);
         if (operands.tiedQuotient)
-            std::tie(a, b) = NearlyTiedQuotient(a, b);
+            MakeNearlyTiedQuotient(a, b);
         visit(a, b);
     }
 }
