@@ -58,7 +58,8 @@ def run(*command):
     return subprocess.run(command, check=True, capture_output=True, text=True).stdout
 
 
-def wait_for(condition, what, timeout=10):
+# Generous: a program starting on a busy machine (a build beside it) takes seconds.
+def wait_for(condition, what, timeout=40):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         value = condition()
