@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/clipped_text_tip.h"
 #include "app/design_fonts.h"
 #include "app/desktop_keys.h"
 #include "app/icon_keeping_style.h"
 #include "app/locale.h"
 #include "app/pictures.h"
 #include "app/qt_texts.h"
+#include "app/readable_tips.h"
 
 ApplicationSetup::ApplicationSetup()
 {

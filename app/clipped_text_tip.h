@@ -7,7 +7,3 @@ class QLineEdit;
 // text if the box cannot show all of it, and there is none if it can. Calling
 // it again on the same box does nothing more.
 void ShowWholeTextWhenClipped(QLineEdit& box);
-
-// From now on every tooltip's text reads on its background: where the style
-// gives it a colour too faint there, black or white, whichever reads.
-void KeepTipsReadable();

@@ -116,10 +116,15 @@ protected:
     }
 };
 
+// Qt's pixels to the page's, which differ by the scale the page chose.
+double PageScale(const QWidget& window)
+{
+    return window.devicePixelRatioF() / val::global("devicePixelRatio").as<double>();
+}
+
 val PagePoint(const QWidget& window, QPoint point)
 {
-    // Qt's pixels to the page's, which differ by the scale the page chose.
-    const double toPage = window.devicePixelRatioF() / val::global("devicePixelRatio").as<double>();
+    const double toPage = PageScale(window);
     val xy = val::array();
     xy.call<void>("push", point.x() * toPage);
     xy.call<void>("push", point.y() * toPage);
@@ -143,7 +148,7 @@ val VisibleWindows()
         place.set("bottomRight", PagePoint(*window, frame.bottomRight() + QPoint(1, 1)));
         QWidget& client = ClientArea(*window);
         place.set("client", PagePoint(*window, client.mapToGlobal(QPoint(0, 0))));
-        place.set("scale", window->devicePixelRatioF() / val::global("devicePixelRatio").as<double>());
+        place.set("scale", PageScale(*window));
         shown.call<void>(window == QApplication::activeModalWidget() ? "push" : "unshift", place);
     }
     return shown;
