@@ -22,7 +22,7 @@ try:
     import gi
 
     gi.require_version("Atspi", "2.0")
-    from gi.repository import Atspi
+    from gi.repository import Atspi, GLib
     import pyatspi
 except (ImportError, ValueError) as missing:
     print(f"skipped: the AT-SPI bindings for Python are missing ({missing}); install python3-pyatspi")
@@ -65,10 +65,25 @@ def the_program():
     return None
 
 
-def shown_window(application, role):
+def windows(application, role):
+    """The program's windows of that role, leaving out any destroyed while they are read."""
+    found = []
     for window in application:
-        if window is not None and window.getRole() == role and showing(window):
-            return window
+        try:
+            if window is not None and window.getRole() == role:
+                found.append(window)
+        except GLib.GError:
+            continue
+    return found
+
+
+def shown_window(application, role):
+    for window in windows(application, role):
+        try:
+            if showing(window):
+                return window
+        except GLib.GError:
+            continue
     return None
 
 
@@ -140,7 +155,8 @@ def check():
     assert message in readable, readable
     print(f"the fault box {fault.name!r} reads {message!r}")
     press(named(fault, pyatspi.ROLE_PUSH_BUTTON, "OK"))
-    wait_for(lambda: shown_window(application, pyatspi.ROLE_ALERT) is None, "the fault box closing")
+    # The box is hidden first and destroyed a moment later: read on only once it is gone.
+    wait_for(lambda: not windows(application, pyatspi.ROLE_ALERT), "the fault box closing")
 
     underscores = [f"{node.name!r} in {window.name!r}" for window in application for node in descendants(window)
                    if re.fullmatch("_+", node.name)]
