@@ -5,8 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #ifdef Q_OS_WASM
-#include <emscripten/val.h>
-#include <string>
+#include "app/web/first_paint_mark.h"
 
 // In a browser, the first painting is marked on the page's timeline, as the program's is.
 class MarkedLabel : public QLabel {
@@ -18,7 +17,7 @@ protected:
     {
         QLabel::paintEvent(event);
         if (!marked_)
-            emscripten::val::global("performance").call<void>("mark", std::string("voltaris-first-paint"));
+            MarkFirstPaint();
         marked_ = true;
     }
 

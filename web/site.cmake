@@ -15,5 +15,6 @@ add_custom_target(site ALL
 if(VOLTARIS_BENCH)
   qt_add_executable(bare_window ${PROJECT_SOURCE_DIR}/bench/bare_window.cpp)
   target_link_libraries(bare_window PRIVATE Qt6::Widgets)
+  target_include_directories(bare_window PRIVATE ${PROJECT_SOURCE_DIR})
   voltaris_web_program(bare_window)
 endif()

@@ -7,6 +7,7 @@
 #include <emscripten/val.h>
 
 #include "app/application_events.h"
+#include "app/web/first_paint_mark.h"
 #include "app/window_image.h"
 
 namespace {
@@ -40,18 +41,22 @@ void ShowCaptionInTab(const QWidget& window)
     val::global("document").set("title", window.windowTitle().toStdString());
 }
 
+void PushOurEntry()
+{
+    entryPushed = true;
+    val::global("history").call<void>("pushState", val::object(), val(""));
+}
+
 void FollowHistory(const QWidget& window)
 {
-    val history = val::global("history");
     if (&window == mainWindow) {
         if (entryPushed) {
             entryPushed = false;
             ownStepBack = true;
-            history.call<void>("back");
+            val::global("history").call<void>("back");
         }
     } else if (!entryPushed) {
-        entryPushed = true;
-        history.call<void>("pushState", val::object(), val(""));
+        PushOurEntry();
     }
 }
 
@@ -81,8 +86,7 @@ void BrowserBack()
     entryPushed = false;
     if (QWidget* box = QApplication::activeModalWidget()) {
         box->close();
-        entryPushed = true;
-        val::global("history").call<void>("pushState", val::object(), val(""));
+        PushOurEntry();
         return;
     }
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -110,7 +114,7 @@ protected:
     {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            val::global("performance").call<void>("mark", std::string("voltaris-first-paint"));
+            MarkFirstPaint();
         }
         return false;
     }
@@ -138,7 +142,7 @@ val VisibleWindows()
 {
     val shown = val::array();
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible() || !window->isWindow())
+        if (!window->isVisible())
             continue;
         val place = val::object();
         const QRect frame = window->frameGeometry();
