@@ -48,13 +48,13 @@ struct Closing {
     QWidget* returnsTo;
 };
 
-// The main window has no route: closing it ends the program.
+// The routes are kept in a data file that the browser face reads too.
 std::vector<Closing> ClosingTable(Windows& w)
 {
     return {
-        {&w.Form2, &w.Form1},  {&w.Form3, &w.Form1},  {&w.Form4, &w.Form1},   {&w.Form5, &w.Form1},
-        {&w.Form6, &w.Form1},  {&w.Form7, &w.Form1},  {&w.Form8, &w.Form1},   {&w.Form9, &w.Form1},
-        {&w.Form10, &w.Form1}, {&w.Form12, &w.Form10}, {&w.Form13, &w.Form9},
+#define CLOSING_ROUTE(window, returnsTo) {&w.window, &w.returnsTo},
+#include "app/closing_routes.inc"
+#undef CLOSING_ROUTE
     };
 }
 

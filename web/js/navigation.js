@@ -1,0 +1,132 @@
+// Which window is shown when. Exactly one window is visible. Opening a window
+// pushes a history entry; closing one (its Chiudi item, its close control or
+// the browser's Back) shows the window that the desktop's closing table
+// names and goes back to that window's history entry.
+import designs from './designs.js';
+import {closeFault} from './fault_dialog.js';
+
+const routes = designs.closingRoutes;
+const lastFocus = new Map();  // window -> the control that last had the focus in it
+let stack = [];               // this page's history entries, by window
+let position = 0;             // the current entry in `stack`
+
+const section = (name) => document.getElementById(name);
+
+export function visibleWindow() {
+  return stack[position];
+}
+
+function tabStops(name) {
+  return [...section(name).querySelectorAll('[tabindex]')]
+    .filter((node) => node.tabIndex > 0)
+    .sort((a, b) => a.tabIndex - b.tabIndex);
+}
+
+function usable(node) {
+  return node && node.isConnected && !node.disabled && !node.closest('[hidden]');
+}
+
+// Shows a window with the focus where it was left, or on its first tab stop.
+function showWindow(name) {
+  const target = section(name);
+  target.hidden = false;
+  document.title = document.getElementById(`${name}-caption`).textContent;
+  const focus = [lastFocus.get(name), ...tabStops(name)].find(usable) ?? target.querySelector('button');
+  if (focus)
+    focus.focus();
+}
+
+// A window's caption: its heading, and the tab's title while it is shown.
+export function setCaption(name, text) {
+  document.getElementById(`${name}-caption`).textContent = text;
+  if (!section(name).hidden)
+    document.title = text;
+}
+
+// Shows the target first, then hides the source.
+export function showInstead(from, to) {
+  showWindow(to);
+  if (from !== to)
+    section(from).hidden = true;
+}
+
+// An opener's step: the target is shown and gets its own history entry.
+export function openWindow(from, to) {
+  showInstead(from, to);
+  stack = stack.slice(0, position + 1);
+  stack.push(to);
+  position = stack.length - 1;
+  history.pushState({voltaris: position}, '');
+}
+
+// Leaves the visible window for its route's window, whose history entry
+// becomes the current one. Back may have landed before that entry (a jump
+// through the browser's history list): then the landing entry's window shows.
+function closeVisible(landed) {
+  const name = stack[position];
+  const route = routes[name];
+  const entry = stack.lastIndexOf(route, position - 1);
+  if (entry > landed) {
+    showInstead(name, stack[landed]);
+    return landed;
+  }
+  showInstead(name, route);
+  if (entry < 0) {
+    stack[landed] = route;
+    return landed;
+  }
+  return entry;
+}
+
+// A window's close path (its Chiudi item, its close control). The main
+// window has no route: closing it leaves the page.
+export function closeWindow(name) {
+  if (name !== stack[position])
+    return;
+  if (!(name in routes)) {
+    leavePage();
+    return;
+  }
+  const target = closeVisible(position);
+  if (target === position) {
+    history.replaceState({voltaris: position}, '');
+    return;
+  }
+  const steps = target - position;
+  position = target;
+  stack.length = position + 1;
+  history.go(steps);
+}
+
+export function leavePage() {
+  window.close();
+  history.go(-(position + 1));
+}
+
+function onHistoryStep(event) {
+  const landed = event.state?.voltaris ?? 0;
+  if (landed === position)
+    return;  // the step that a close made itself
+  closeFault();
+  if (landed > position) {  // Forward: a closed window stays closed
+    history.go(position - landed);
+    return;
+  }
+  const target = stack[position] in routes ? closeVisible(landed) : landed;
+  position = target;
+  stack.length = position + 1;
+  if (target !== landed)
+    history.go(target - landed);
+}
+
+export function startNavigation(first) {
+  for (const name of designs.order) {
+    section(name).addEventListener('focusin', (event) => lastFocus.set(name, event.target));
+    document.getElementById(`${name}-close`).addEventListener('click', () => closeWindow(name));
+  }
+  stack = [first];
+  position = 0;
+  history.replaceState({voltaris: 0}, '');
+  window.addEventListener('popstate', onHistoryStep);
+  showWindow(first);
+}
