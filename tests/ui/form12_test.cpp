@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/windows.h"
+#include "support/expectations.h"
 #include "support/user_actions.h"
 
 class Form12Test : public QObject {
@@ -40,31 +41,15 @@ private slots:
     }
     void cleanup() { program.reset(); }
 
-    void computesTheCurrentsOfItsTopology_data()
-    {
-        QTest::addColumn<int>("topology");
-        QTest::addColumn<QStringList>("inputs");
-        QTest::addColumn<QStringList>("results");
-        QTest::newRow("with neutral") << 0 << QStringList{"10", "50", "16", "16"}
-                                      << QStringList{"1,63701067615658", "2,44770642201835", "2,81345565749235"};
-        QTest::newRow("smaller neutral") << 0 << QStringList{"10", "50", "16", "10"}
-                                         << QStringList{"1,31767401890576", "2,44770642201835", "2,81345565749235"};
-        QTest::newRow("origin") << 0 << QStringList{"10", "0", "16", "16"} << QStringList{"10", "8,7", "10"};
-        QTest::newRow("no start current") << 0 << QStringList{"0", "50", "16", "16"} << QStringList{"0", "0", "0"};
-        QTest::newRow("without neutral") << 1 << QStringList{"6", "20", "2,5"}
-                                         << QStringList{"", "1,08506254066951", "1,24719832260863"};
-        QTest::newRow("single phase") << 2 << QStringList{"6", "20", "2,5"} << QStringList{"0,69592931778755", "", ""};
-    }
+    void computesTheCurrentsOfItsTopology_data() { AddDataRows(WorkedExamples("Form12")); }
     void computesTheCurrentsOfItsTopology()
     {
-        QFETCH(int, topology);
-        QFETCH(QStringList, inputs);
-        QFETCH(QStringList, results);
-        Open(topology);
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
-        Calculate(inputs);
+        Perform(form, row.steps);
         QCOMPARE(faults.Count(), 0);
-        QCOMPARE(Results(), results);
+        QCOMPARE(ShownResults(form, row), row.results);
         QVERIFY(form->NuovoCTRLN1->isEnabled());
         QVERIFY(form->Stampa1->isEnabled());
     }
@@ -72,15 +57,8 @@ private slots:
     void eachKeyEnablesTheNextStepAndThePhaseSectionEnablesCalcola()
     {
         Open(0);
-        Type(form->Edit1, "\b");
-        QVERIFY(form->Edit2->isEnabled());
-        QVERIFY(!form->Edit3->isEnabled());
-        Type(form->Edit2, "5");
-        QVERIFY(form->Edit3->isEnabled());
-        QVERIFY(!form->Button1->isEnabled());
-        Type(form->Edit3, "1");
-        QVERIFY(form->Edit4->isEnabled());
-        QVERIFY(form->Button1->isEnabled());
+        const QString broken = WalkTheChain(form, EnablingChain("Form12"));
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
         ClearByKeys(form->Edit3);
         QVERIFY2(form->Button1->isEnabled(), "emptying a box disables nothing");
     }
@@ -100,28 +78,16 @@ private slots:
         QVERIFY(!form->Stampa1->isEnabled());
     }
 
-    void faultsStopTheCalculationAndKeepEarlierResults_data()
-    {
-        QTest::addColumn<QStringList>("inputs");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("phase section 0") << QStringList{"10", "50", "0", "16"}
-                                         << "Floating point division by zero.";
-        QTest::newRow("neutral section 0") << QStringList{"10", "50", "16", "0"}
-                                           << "Floating point division by zero.";
-        QTest::newRow("a point for a comma") << QStringList{"10", "50", "2.5", "16"}
-                                             << "'2.5' is not a valid floating point value.";
-    }
+    void faultsStopTheCalculationAndKeepEarlierResults_data() { AddDataRows(FaultRows("Form12")); }
     void faultsStopTheCalculationAndKeepEarlierResults()
     {
-        QFETCH(QStringList, inputs);
-        QFETCH(QString, message);
-        Open(0);
-        Calculate({"10", "0", "16", "16"});
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
-        Calculate(inputs);
+        Perform(form, row.steps);
         QCOMPARE(faults.Count(), 1);
-        QCOMPARE(faults.Text(), message);
-        QCOMPARE(Results(), (QStringList{"10", "8,7", "10"}));
+        QCOMPARE(faults.Text(), row.fault);
+        QCOMPARE(ShownResults(form, row), row.results);
         QCOMPARE(VisibleWindows(*program), QStringList{"Form12"});
     }
 

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "app/windows.h"
+#include "support/expectations.h"
 #include "support/user_actions.h"
 
 class Form13Test : public QObject {
@@ -36,27 +37,16 @@ private slots:
     }
     void cleanup() { program.reset(); }
 
-    void computesTheCurrents_data()
-    {
-        QTest::addColumn<QStringList>("inputs");
-        QTest::addColumn<QStringList>("results");
-        QTest::newRow("above 1 kA") << QStringList{"25", "30", "1000"}
-                                    << QStringList{"14,6168224299065", "17,0541808415398", "19,6025067144136"};
-        QTest::newRow("1 kA at the origin") << QStringList{"1", "0", "1000"} << QStringList{"1", "0,87", "1"};
-        QTest::newRow("just above 1 kA") << QStringList{"1,0001", "0", "1000"}
-                                         << QStringList{"1,190119", "1,03540353", "1,190119"};
-        QTest::newRow("no start current") << QStringList{"0", "30", "1000"} << QStringList{"0", "0", "0"};
-    }
+    void computesTheCurrents_data() { AddDataRows(WorkedExamples("Form13")); }
     void computesTheCurrents()
     {
-        QFETCH(QStringList, inputs);
-        QFETCH(QStringList, results);
-        Open();
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         QCOMPARE(form->windowTitle(), QString("Linea in sbarre di rame"));
         FaultBoxWatcher faults;
-        Calculate(inputs);
+        Perform(form, row.steps);
         QCOMPARE(faults.Count(), 0);
-        QCOMPARE(Results(), results);
+        QCOMPARE(ShownResults(form, row), row.results);
         QVERIFY(form->nuovo1->isEnabled());
         QVERIFY(form->stampa1->isEnabled());
     }
@@ -64,36 +54,20 @@ private slots:
     void eachKeyEnablesTheNextStep()
     {
         Open();
-        QVERIFY(!form->Edit2->isEnabled());
-        Type(form->Edit1, "2");
-        QVERIFY(form->Edit2->isEnabled());
-        QVERIFY(!form->Edit3->isEnabled());
-        Type(form->Edit2, "\b");
-        QVERIFY(form->Edit3->isEnabled());
-        QVERIFY(!form->Button1->isEnabled());
-        Type(form->Edit3, "4");
-        QVERIFY(form->Button1->isEnabled());
+        const QString broken = WalkTheChain(form, EnablingChain("Form13"));
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
     }
 
-    void aStoppedCalculationStillEnablesNuovoAndStampa_data()
-    {
-        QTest::addColumn<QStringList>("inputs");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("empty capacity") << QStringList{"25", "30", "\b"} << "'' is not a valid floating point value.";
-        QTest::newRow("capacity 0") << QStringList{"25", "30", "0"} << "Floating point division by zero.";
-        QTest::newRow("a point for a comma") << QStringList{"2.5", "30", "1000"}
-                                             << "'2.5' is not a valid floating point value.";
-    }
+    void aStoppedCalculationStillEnablesNuovoAndStampa_data() { AddDataRows(FaultRows("Form13")); }
     void aStoppedCalculationStillEnablesNuovoAndStampa()
     {
-        QFETCH(QStringList, inputs);
-        QFETCH(QString, message);
-        Open();
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
-        Calculate(inputs);
+        Perform(form, row.steps);
         QCOMPARE(faults.Count(), 1);
-        QCOMPARE(faults.Text(), message);
-        QCOMPARE(Results(), (QStringList{"", "", ""}));
+        QCOMPARE(faults.Text(), row.fault);
+        QCOMPARE(ShownResults(form, row), row.results);
         QVERIFY(form->nuovo1->isEnabled());
         QVERIFY(form->stampa1->isEnabled());
     }

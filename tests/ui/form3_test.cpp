@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "app/windows.h"
+#include "support/expectations.h"
 #include "support/user_actions.h"
 
 using Loads = QList<QStringList>;  // each load: its power, its power factor
@@ -104,32 +105,15 @@ private slots:
         QCOMPARE(form->Esci1->text(), "Chiudi" + QString(20, ' ') + "ALT+F4");
     }
 
-    void givesTheWorkedExamples_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("Fc");
-        QTest::addColumn<QString>("V");
-        QTest::addColumn<Loads>("loads");
-        QTest::addColumn<QString>("Ib");
-        QTest::newRow("1 single") << Single << "0,7" << "230" << Loads{{"3", "0,9"}} << "14,4927536231884";
-        QTest::newRow("2 single") << Single << "0,8" << "230" << Loads{{"2", "0,8"}, {"3", "0,9"}} << "20,2898550724638";
-        QTest::newRow("1 three") << Three << "1" << "400" << Loads{{"10", "0,85"}} << "17,0010200612037";
-        QTest::newRow("3 three") << Three << "0,7" << "400" << Loads{{"10", "0,85"}, {"5", "0,9"}, {"7,5", "0,8"}}
-                                 << "27,0038771770751";
-        QTest::newRow("10 single") << Single << "1,5" << "100" << (Loads(9, {"1", "1"}) << QStringList{"-2", "1"}) << "105";
-    }
+    void givesTheWorkedExamples_data() { AddDataRows(WorkedExamples("Form3")); }
     void givesTheWorkedExamples()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, Fc);
-        QFETCH(QString, V);
-        QFETCH(Loads, loads);
-        QFETCH(QString, Ib);
-        Open(line);
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
-        Calculate(Fc, V, loads);
+        Perform(form, row.steps);
         QCOMPARE(faults.Count(), 0);
-        QCOMPARE(form->Edit24->text(), Ib);
+        QCOMPARE(ShownResults(form, row), row.results);
         QCOMPARE(form->Edit24->cursorPosition(), 0);  // the leading digits in view
         QVERIFY(form->Edit24->isEnabled() && form->Nuovocalcolo1->isEnabled() && form->Stampa1->isEnabled());
     }
@@ -227,34 +211,16 @@ private slots:
         QCOMPARE(faults.Text(), QString("'V' is not a valid floating point value."));
     }
 
-    void reportsTheFirstFaultAndKeepsTheResult_data()
-    {
-        QTest::addColumn<QStringList>("inputs");  // Fc, V, P1, cos(fi1), P2, cos(fi2)
-        QTest::addColumn<QString>("fault");
-        const QString notANumber = "'%1' is not a valid floating point value.";
-        QTest::newRow("Fc first") << QStringList{"x", "y", "", "", "", ""} << notANumber.arg("x");
-        QTest::newRow("then V") << QStringList{"1", "2.3", "", "", "", ""} << notANumber.arg("2.3");
-        QTest::newRow("then P1") << QStringList{"1", "230", "P", "c", "", ""} << notANumber.arg("P");
-        QTest::newRow("then cos1") << QStringList{"1", "230", "2", "c", "P", ""} << notANumber.arg("c");
-        QTest::newRow("then P2") << QStringList{"1", "230", "2", "1", " 3 kW", ""} << notANumber.arg(" 3 kW");
-        QTest::newRow("V 0") << QStringList{"1", "0", "2", "1", "3", "1"} << "Floating point division by zero.";
-        QTest::newRow("cos2 0") << QStringList{"1", "230", "2", "1", "3", "0"} << "Floating point division by zero.";
-        QTest::newRow("P1 and V 0") << QStringList{"1", "0", "0", "1", "3", "1"} << "Invalid floating point operation.";
-        QTest::newRow("typed too large") << QStringList{"1", "1E309", "2", "1", "3", "1"} << "Floating point overflow.";
-        QTest::newRow("Ib too large") << QStringList{"1E307", "230", "2", "1", "3", "1"} << "Floating point overflow.";
-    }
+    void reportsTheFirstFaultAndKeepsTheResult_data() { AddDataRows(FaultRows("Form3")); }
     void reportsTheFirstFaultAndKeepsTheResult()
     {
-        QFETCH(QStringList, inputs);
-        QFETCH(QString, fault);
-        Open(Single);
-        Calculate("0,8", "230", {{"2", "0,8"}, {"3", "0,9"}});
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
-        FillIn(inputs[0], inputs[1], {inputs.mid(2, 2), inputs.mid(4, 2)});
-        Click(form->Button2);
+        Perform(form, row.steps);
         QCOMPARE(faults.Count(), 1);
-        QCOMPARE(faults.Text(), fault);
-        QCOMPARE(form->Edit24->text(), QString("20,2898550724638"));
+        QCOMPARE(faults.Text(), row.fault);
+        QCOMPARE(ShownResults(form, row), row.results);
     }
 
     void theChosenLineKindSetsTheFormulaAndNuovoKeepsIt()

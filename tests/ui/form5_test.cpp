@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "app/windows.h"
+#include "support/expectations.h"
 #include "support/user_actions.h"
 
 class Form5Test : public QObject {
@@ -47,28 +48,13 @@ private slots:
         QVERIFY(form->Label10->isVisible());
     }
 
-    void choosesTheSectionForADesignCurrent_data()
-    {
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("capacity");
-        QTest::newRow("35") << "35" << "4" << "35";
-        QTest::newRow("35,01") << "35,01" << "6" << "46";
-        QTest::newRow("20") << "20" << "1,5" << "20";
-        QTest::newRow("0") << "0" << "1,5" << "20";
-        QTest::newRow("-10") << "-10" << "1,5" << "20";
-        QTest::newRow("522") << "522" << "240" << "522";
-        QTest::newRow("blanks around") << " 100 " << "25" << "112";
-    }
+    void choosesTheSectionForADesignCurrent_data() { AddDataRows(WorkedExamples("Form5")); }
     void choosesTheSectionForADesignCurrent()
     {
-        QFETCH(QString, current);
-        QFETCH(QString, section);
-        QFETCH(QString, capacity);
-        Open();
-        Calculate(current);
-        QCOMPARE(form->Edit2->text(), section);
-        QCOMPARE(form->Edit3->text(), capacity);
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
+        Perform(form, row.steps);
+        QCOMPARE(ShownResults(form, row), row.results);
         QVERIFY(form->Edit2->isEnabled() && form->Edit3->isEnabled());
         QVERIFY(form->NuovoCTRLN1->isEnabled() && form->StampaCTRLMAIUSCF121->isEnabled());
     }
@@ -102,15 +88,16 @@ private slots:
         QCOMPARE(VisibleWindows(*program), QStringList{"Form5"});
     }
 
+    void aFaultKeepsEarlierResults_data() { AddDataRows(FaultRows("Form5")); }
     void aFaultKeepsEarlierResults()
     {
-        Open();
-        Calculate("35");
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
-        Calculate("3.5");
-        QCOMPARE(faults.Text(), QString("'3.5' is not a valid floating point value."));
-        QCOMPARE(form->Edit2->text(), QString("4"));
-        QCOMPARE(form->Edit3->text(), QString("35"));
+        Perform(form, row.steps);
+        QCOMPARE(faults.Count(), 1);
+        QCOMPARE(faults.Text(), row.fault);
+        QCOMPARE(ShownResults(form, row), row.results);
     }
 
     void followsTheLocaleDecimalSeparator()
@@ -155,8 +142,8 @@ private slots:
     void typingEnablesCalcolaAndEmptyingDisablesNothing()
     {
         Open();
-        Type(form->Edit1, "7");
-        QVERIFY(form->Button1->isEnabled());
+        const QString broken = WalkTheChain(form, EnablingChain("Form5"));
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
         ClearByKeys(form->Edit1);
         QVERIFY(form->Button1->isEnabled());
     }

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/windows.h"
+#include "support/expectations.h"
 #include "support/user_actions.h"
 
 class Form6Test : public QObject {
@@ -72,19 +73,9 @@ private slots:
     void eachStepOfTheChainEnablesTheNext()
     {
         Open();
-        Click(form->RadioButton2);
+        const QString broken = WalkTheChain(form, EnablingChain("Form6"));
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
         QVERIFY(form->RadioButton2->isChecked());
-        QVERIFY(form->Edit1->isEnabled());
-        QVERIFY(!form->Edit2->isEnabled());
-
-        const std::pair<QLineEdit*, QWidget*> chain[] = {
-            {form->Edit1, form->Edit2}, {form->Edit2, form->Edit3}, {form->Edit3, form->Edit4},
-            {form->Edit4, form->Button1}};
-        for (const auto& [box, next] : chain) {
-            QVERIFY2(!next->isEnabled(), qPrintable(next->objectName()));
-            Type(box, "\b");  // Backspace in an empty box counts too
-            QVERIFY2(next->isEnabled(), qPrintable(next->objectName()));
-        }
         QVERIFY(!form->Edit5->isEnabled() && !form->Edit6->isEnabled());
         QVERIFY(!form->NuovoCTRLN1->isEnabled());
 
@@ -100,76 +91,40 @@ private slots:
             QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
     }
 
-    void showsTheDropInVoltsAndPercent_data()
-    {
-        QTest::addColumn<bool>("threePhase");
-        QTest::addColumn<QString>("voltage");
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<QString>("length");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("drop");
-        QTest::addColumn<QString>("percent");
-        QTest::newRow("single-phase 16 A") << false << "230" << "16" << "25" << "2,5" << "6,4" << "2,78260869565217";
-        QTest::newRow("three-phase") << true << "400" << "50" << "100" << "25" << "6,92" << "1,73";
-        QTest::newRow("single-phase 10 A") << false << "230" << "10" << "50" << "2,5" << "8" << "3,47826086956522";
-        QTest::newRow("above 10 %") << false << "230" << "40" << "100" << "1,5" << "106,666666666667"
-                                    << "46,3768115942029";
-        QTest::newRow("negative current") << true << "400" << "-50" << "100" << "25" << "-6,92" << "-1,73";
-    }
+    void showsTheDropInVoltsAndPercent_data() { AddDataRows(WorkedExamples("Form6")); }
     void showsTheDropInVoltsAndPercent()
     {
-        QFETCH(bool, threePhase);
-        QFETCH(QString, voltage);
-        QFETCH(QString, current);
-        QFETCH(QString, length);
-        QFETCH(QString, section);
-        QFETCH(QString, drop);
-        QFETCH(QString, percent);
-        Open();
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
-        Calculate(threePhase ? form->RadioButton2 : form->RadioButton1, voltage, current, length, section);
-        QCOMPARE(form->Edit5->text(), drop);
-        QCOMPARE(form->Edit6->text(), percent);
+        Perform(form, row.steps);
+        QCOMPARE(ShownResults(form, row), row.results);
         QCOMPARE(faults.Count(), 0);
         // The narrow boxes show the first digits of a long result.
         QCOMPARE(form->Edit5->cursorPosition(), 0);
         QCOMPARE(form->Edit6->cursorPosition(), 0);
     }
 
-    void aZeroDivisorIsAFaultThatWritesNothing_data()
-    {
-        QTest::addColumn<QString>("voltage");
-        QTest::addColumn<QString>("length");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("section 0") << "230" << "25" << "0" << "Floating point division by zero.";
-        QTest::newRow("section and length 0") << "230" << "0" << "0" << "Invalid floating point operation.";
-        QTest::newRow("voltage 0") << "0" << "25" << "2,5" << "Floating point division by zero.";
-        QTest::newRow("voltage and length 0") << "0" << "0" << "2,5" << "Invalid floating point operation.";
-    }
+    void aZeroDivisorIsAFaultThatWritesNothing_data() { AddDataRows(FaultRows("Form6")); }
     void aZeroDivisorIsAFaultThatWritesNothing()
     {
-        QFETCH(QString, voltage);
-        QFETCH(QString, length);
-        QFETCH(QString, section);
-        QFETCH(QString, message);
-        Open();
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
 
         // Right after opening: the result boxes are enabled and stay empty, the items stay disabled.
-        Calculate(form->RadioButton1, voltage, "16", length, section);
+        Perform(form, row.steps);
         QCOMPARE(faults.Count(), 1);
-        QCOMPARE(faults.Text(), message);
+        QCOMPARE(faults.Text(), row.fault);
         QVERIFY(form->Edit5->isEnabled() && form->Edit6->isEnabled());
-        QCOMPARE(form->Edit5->text(), QString());
-        QCOMPARE(form->Edit6->text(), QString());
+        QCOMPARE(ShownResults(form, row), row.results);
         QVERIFY(!form->NuovoCTRLN1->isEnabled() && !form->Stampa1->isEnabled());
 
         // After a calculation: the earlier results stay in view.
         Calculate(form->RadioButton1, "230", "16", "25", "2,5");
-        Calculate(form->RadioButton1, voltage, "16", length, section);
+        Perform(form, row.steps);
         QCOMPARE(faults.Count(), 2);
-        QCOMPARE(faults.Text(), message);
+        QCOMPARE(faults.Text(), row.fault);
         QCOMPARE(form->Edit5->text(), QString("6,4"));
         QCOMPARE(form->Edit6->text(), QString("2,78260869565217"));
         QVERIFY(form->NuovoCTRLN1->isEnabled() && form->Stampa1->isEnabled());

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app/windows.h"
+#include "support/expectations.h"
 #include "support/user_actions.h"
 
 class Form7Test : public QObject {
@@ -167,30 +168,14 @@ private slots:
         QCOMPARE(form->ComboBox1->count(), 15);
     }
 
-    void aTypedSectionGivesItsRatedCurrent_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("rating");
-        QTest::newRow("16") << "16" << "80";
-        QTest::newRow("4,0") << "4,0" << "32";
-        QTest::newRow("4 with blanks around") << " 4 " << "32";
-        QTest::newRow("1 completed to 1,5") << "1" << "20";
-        QTest::newRow("2,5") << "2,5" << "25";
-        QTest::newRow("8, no such section") << "8" << "";
-        QTest::newRow("0, no such section") << "0" << "";
-    }
+    void aTypedSectionGivesItsRatedCurrent_data() { AddDataRows(WorkedExamples("Form7")); }
     void aTypedSectionGivesItsRatedCurrent()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, rating);
-        Open();
-        TypeSection("16");
-        Click(form->Button1);
-        QCOMPARE(form->Edit2->text(), QString("80"));
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
-        TypeSection(typed);
-        Click(form->Button1);
-        QCOMPARE(form->Edit2->text(), rating);
+        Perform(form, row.steps);
+        QCOMPARE(ShownResults(form, row), row.results);
         QCOMPARE(faults.Count(), 0);
     }
 

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/windows.h"
+#include "support/expectations.h"
 #include "support/user_actions.h"
 
 class Form8Test : public QObject {
@@ -58,13 +59,8 @@ private slots:
     void eachStepOfTheChainEnablesTheNext()
     {
         Open();
-        const std::pair<QLineEdit*, QWidget*> chain[] = {
-            {form->Edit1, form->Edit2}, {form->Edit2, form->Edit3}, {form->Edit3, form->Button1}};
-        for (const auto& [box, next] : chain) {
-            QVERIFY2(!next->isEnabled(), qPrintable(next->objectName()));
-            Type(box, "\b");  // Backspace in an empty box counts too
-            QVERIFY2(next->isEnabled(), qPrintable(next->objectName()));
-        }
+        const QString broken = WalkTheChain(form, EnablingChain("Form8"));
+        QVERIFY2(broken.isEmpty(), qPrintable(broken));
         QVERIFY(!form->NuovoCTRLN1->isEnabled());
         Calculate("30", "0,6", "0,8");
         QVERIFY(form->NuovoCTRLN1->isEnabled() && form->StampaCTRLMAIUSCF122->isEnabled());
@@ -74,69 +70,37 @@ private slots:
         QVERIFY(form->Edit2->isEnabled() && form->Edit3->isEnabled() && form->Button1->isEnabled());
     }
 
-    void showsTheReactivePowerOfCorrection_data()
-    {
-        QTest::addColumn<QString>("power");
-        QTest::addColumn<QString>("initialFactor");
-        QTest::addColumn<QString>("finalFactor");
-        QTest::addColumn<QString>("reactivePower");
-        QTest::newRow("0,6 to 0,8") << "30" << "0,6" << "0,8" << "17,5";
-        QTest::newRow("to 1") << "100" << "0,8" << "1" << "75";
-        QTest::newRow("0,7 to 0,95") << "100" << "0,7" << "0,95" << "69,1519956041544";
-        QTest::newRow("final below initial") << "30" << "0,8" << "0,6" << "-17,5";
-        QTest::newRow("negative power") << "-30" << "0,6" << "0,8" << "17,5";
-        QTest::newRow("equal factors") << "30" << "0,8" << "0,8" << "0";
-        QTest::newRow("extended digits") << "10" << "0,6" << "0,8" << "5,83333333333334";
-    }
+    void showsTheReactivePowerOfCorrection_data() { AddDataRows(WorkedExamples("Form8")); }
     void showsTheReactivePowerOfCorrection()
     {
-        QFETCH(QString, power);
-        QFETCH(QString, initialFactor);
-        QFETCH(QString, finalFactor);
-        QFETCH(QString, reactivePower);
-        Open();
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
-        Calculate(power, initialFactor, finalFactor);
-        QCOMPARE(form->Edit4->text(), reactivePower);
+        Perform(form, row.steps);
+        QCOMPARE(ShownResults(form, row), row.results);
         QCOMPARE(faults.Count(), 0);
         QCOMPARE(form->Edit4->cursorPosition(), 0);  // the narrow box shows the first digits
     }
 
-    void aFaultLeavesTheResultButNuovoAndStampaEnabled_data()
-    {
-        QTest::addColumn<QString>("power");
-        QTest::addColumn<QString>("initialFactor");
-        QTest::addColumn<QString>("finalFactor");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("factor above 1") << "30" << "1,2" << "0,8" << "Invalid floating point operation.";
-        QTest::newRow("factor below -1") << "30" << "0,8" << "-1,5" << "Invalid floating point operation.";
-        QTest::newRow("factor 0") << "30" << "0" << "0,8" << "Floating point division by zero.";
-        QTest::newRow("power 0") << "0" << "0,6" << "0,8" << "Invalid floating point operation.";
-        QTest::newRow("initial factor first") << "30" << "0" << "1,2" << "Floating point division by zero.";
-        QTest::newRow("empty final factor") << "30" << "0,6" << "" << "'' is not a valid floating point value.";
-        QTest::newRow("point as separator") << "30" << "0.6" << "0,8" << "'0.6' is not a valid floating point value.";
-    }
+    void aFaultLeavesTheResultButNuovoAndStampaEnabled_data() { AddDataRows(FaultRows("Form8")); }
     void aFaultLeavesTheResultButNuovoAndStampaEnabled()
     {
-        QFETCH(QString, power);
-        QFETCH(QString, initialFactor);
-        QFETCH(QString, finalFactor);
-        QFETCH(QString, message);
-        Open();
+        QFETCH(TableRow, row);
+        OpenForRow(*program, row);
         FaultBoxWatcher faults;
 
         // Right after opening: nothing written, but the items are enabled already.
-        Calculate(power, initialFactor, finalFactor.isEmpty() ? QString("\b") : finalFactor);
+        Perform(form, row.steps);
         QCOMPARE(faults.Count(), 1);
-        QCOMPARE(faults.Text(), message);
-        QCOMPARE(form->Edit4->text(), QString());
+        QCOMPARE(faults.Text(), row.fault);
+        QCOMPARE(ShownResults(form, row), row.results);
         QVERIFY(form->NuovoCTRLN1->isEnabled() && form->StampaCTRLMAIUSCF122->isEnabled());
 
         // After a calculation: the earlier result stays in view.
         Calculate("30", "0,6", "0,8");
-        Calculate(power, initialFactor, finalFactor.isEmpty() ? QString("\b") : finalFactor);
+        Perform(form, row.steps);
         QCOMPARE(faults.Count(), 2);
-        QCOMPARE(faults.Text(), message);
+        QCOMPARE(faults.Text(), row.fault);
         QCOMPARE(form->Edit4->text(), QString("17,5"));
         QCOMPARE(VisibleWindows(*program), QStringList{"Form8"});
     }
