@@ -9,15 +9,23 @@ import {keepForOffline} from './offline.js';
 import {buildWindow} from './view.js';
 import {windows} from './windows.js';
 import createForm1 from './form1.js';
+import createForm2 from './form2.js';
 import createForm4 from './form4.js';
 import createForm5 from './form5.js';
+import createForm6 from './form6.js';
+import createForm9 from './form9.js';
+import createForm10 from './form10.js';
 
 // Each window's handlers, and the design controls that the page leaves out
 // (the logos would cost more bytes than they tell).
 const behaviours = {
   Form1: {create: createForm1, omit: ['Image1']},
+  Form2: {create: createForm2},
   Form4: {create: createForm4, omit: ['Image1']},
   Form5: {create: createForm5},
+  Form6: {create: createForm6},
+  Form9: {create: createForm9},
+  Form10: {create: createForm10},
 };
 
 async function start() {
