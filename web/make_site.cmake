@@ -1,14 +1,23 @@
-# Gathers the site: cmake -DSOURCE_DIR=… -DPROGRAM_DIR=… -DSITE_DIR=… -DSOURCE_ARCHIVE=… -P make_site.cmake
+# Gathers the site: cmake -DSOURCE_DIR=… -DCORE_DIR=… -DSITE_DIR=… -DSOURCE_ARCHIVE=… -DPYTHON3=… -P make_site.cmake
 cmake_minimum_required(VERSION 3.25)
 set(page ${SOURCE_DIR}/web)
 file(REMOVE_RECURSE ${SITE_DIR})
-file(MAKE_DIRECTORY ${SITE_DIR}/icons)
-file(COPY ${PROGRAM_DIR}/Voltaris.js ${PROGRAM_DIR}/Voltaris.wasm ${page}/loader.js ${page}/page.css
-          ${page}/manifest.webmanifest DESTINATION ${SITE_DIR})
-file(COPY ${SOURCE_DIR}/COPYING DESTINATION ${SITE_DIR})
+file(MAKE_DIRECTORY ${SITE_DIR}/js ${SITE_DIR}/icons ${SITE_DIR}/pictures)
+file(COPY ${page}/index.html ${page}/page.css ${page}/manifest.webmanifest ${SOURCE_DIR}/COPYING
+     DESTINATION ${SITE_DIR})
+file(GLOB modules ${page}/js/*.js)
+file(COPY ${modules} ${CORE_DIR}/voltaris_core.js ${CORE_DIR}/voltaris_core.wasm DESTINATION ${SITE_DIR}/js)
+file(GLOB pictures ${SOURCE_DIR}/assets/pictures/*.jpg)
+file(COPY ${pictures} DESTINATION ${SITE_DIR}/pictures)
 foreach(size 32 48 64 128 256)
   file(COPY ${SOURCE_DIR}/packaging/icons/voltaris-${size}.png DESTINATION ${SITE_DIR}/icons)
 endforeach()
+
+# Every window's texts, controls and grouping, read from its design.
+file(GLOB designs ${SOURCE_DIR}/ui/*.ui ${SOURCE_DIR}/app/*.ui)
+list(SORT designs)
+execute_process(COMMAND ${PYTHON3} ${page}/tools/read_designs.py ${SITE_DIR}/js/designs.js ${designs}
+                COMMAND_ERROR_IS_FATAL ANY)
 
 # The sources this site was built from: the files git tracks, as they stand.
 execute_process(COMMAND git -C ${SOURCE_DIR} ls-files OUTPUT_VARIABLE tracked COMMAND_ERROR_IS_FATAL ANY)
@@ -19,9 +28,6 @@ file(WRITE ${SITE_DIR}/../source-files.txt "${file_list}\n")
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar czf ${SITE_DIR}/${SOURCE_ARCHIVE}
                         --files-from=${SITE_DIR}/../source-files.txt
                 WORKING_DIRECTORY ${SOURCE_DIR} COMMAND_ERROR_IS_FATAL ANY)
-
-file(SIZE ${SITE_DIR}/Voltaris.wasm WASM_BYTES)
-configure_file(${page}/index.html ${SITE_DIR}/index.html @ONLY)
 
 # The service worker keeps every file; its cache is named after their contents,
 # so that a new version replaces the old one.

@@ -43,8 +43,6 @@ char Separator(const std::string& separator) { return separator.empty() ? '\0' :
 
 val Object() { return val::object(); }
 
-val OptionalNumber(const std::optional<double>& number) { return number ? val(*number) : val::undefined(); }
-
 val ParseNumber(const std::string& text, const std::string& separator)
 {
     return Guarded([&] { return val(calc::ParseNumber(text, Separator(separator))); });
