@@ -337,7 +337,14 @@ def read_design(path):
     }
     if code["titles"]:
         design["titles"] = code["titles"]
+    design["controls"] = {name: page_facts(control) for name, control in controls.items()}
     return top.get("name"), design
+
+
+def page_facts(control):
+    """What the page uses of a control once the layout is made: positions only size pictures."""
+    dropped = {"x", "y", "pt"} | (set() if control.get("picture") else {"width", "height"})
+    return {key: value for key, value in control.items() if key not in dropped}
 
 
 def window_order(name):
