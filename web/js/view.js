@@ -35,6 +35,8 @@ export function buildWindow(name, design, {omit = []} = {}) {
     className: 'window', id: name, hidden: true, 'aria-labelledby': id('caption'),
   });
   section.style.setProperty('--design-width', `${design.width}px`);
+  if (design.layout.columns === 2)
+    section.classList.add('two-columns');
 
   const heading = element('h1', {id: id('caption')}, [design.caption]);
   const close = document.getElementById('close-control').content.firstElementChild.cloneNode(true);
