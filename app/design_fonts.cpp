@@ -41,7 +41,7 @@ void UseInstalledFamilyOfOwnFont(QObject* receiver)
         UseInstalledFamily(*widget);
 }
 
-#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
+#ifdef Q_OS_WIN
 // The faces the system names for its own texts: menus, fault boxes, tooltips.
 QStringList SystemFaces()
 {
@@ -57,8 +57,8 @@ QStringList SystemFaces()
 
 void UseDesignFonts()
 {
-#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
-    // Windows and the browser have neither substitute: the program carries them.
+#ifdef Q_OS_WIN
+    // Windows has neither substitute: the program carries them.
     Q_INIT_RESOURCE(fonts);
     static const bool carried = [] {
         for (const QString& file : QDir(QStringLiteral(":/fonts")).entryList(QDir::Files))
@@ -68,7 +68,7 @@ void UseDesignFonts()
         for (const QString& face : SystemFaces())
             if (!IsInstalled(face) && QFont::substitutes(face).isEmpty())
                 QFont::insertSubstitution(face, QStringLiteral("Liberation Sans"));
-        // Qt's FreeType hints fully on Windows (and in a browser) and rounds every advance, its
+        // Qt's FreeType hints fully on Windows and rounds every advance, its
         // kerning included, to whole pixels: the blank after a capital A, which
         // Liberation Sans kerns by half a pixel, shrank to one. Hinted lightly,
         // as Debian hints it, the text keeps the design's measures as on Linux.

@@ -86,12 +86,7 @@ QString TitleFromProgramPath(const QString& programPath)
 
 QString ApplicationTitle()
 {
-#ifdef Q_OS_WASM
-    // A page's program is no file: its name is the one the page starts it by.
-    static const QString title = TitleFromProgramPath(QCoreApplication::arguments().value(0));
-#else
     static const QString title = TitleFromProgramPath(QCoreApplication::applicationFilePath());
-#endif
     return title;
 }
 
@@ -102,11 +97,5 @@ void ReportFault(const std::string& message)
                              QApplication::activeWindow());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-#ifdef Q_OS_WASM
-    // A browser page cannot wait inside a handler: the box opens, the handler
-    // ends there all the same, and OK closes the box.
-    box->show();
-#else
     box->exec();
-#endif
 }

@@ -2,10 +2,6 @@
 
 #include "app/navigation.h"
 #include "app/windows.h"
-#ifdef Q_OS_WASM
-#include "app/web/browser_keys.h"
-#include "app/web/browser_page.h"
-#endif
 
 int main(int argc, char* argv[])
 {
@@ -17,10 +13,6 @@ int main(int argc, char* argv[])
 #endif
     QApplication application(argc, argv);
     Windows windows;
-#ifdef Q_OS_WASM
-    FollowBrowserPage(windows.Form1);
-    UseBrowserKeys();  // after the windows' own key filters, so that it sees each key first
-#endif
     ShowWindow(windows.Form1);
     return application.exec();
 }

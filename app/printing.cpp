@@ -9,7 +9,6 @@
 #include "app/window_image.h"
 #include "calc/fault.h"
 
-#ifndef Q_OS_WASM  // the browser prints through its own print, elsewhere
 void PrintWindowImage(QWidget& window)
 {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
@@ -18,7 +17,6 @@ void PrintWindowImage(QWidget& window)
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     PrintWindowImage(window, printer);
 }
-#endif
 
 void PrintWindowImage(QWidget& window, QPrinter& printer)
 {

@@ -6,8 +6,8 @@
 
 void UseItalianQtTexts()
 {
-#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
-    // Windows and the browser have no Qt of their own: the program carries its texts.
+#ifdef Q_OS_WIN
+    // Windows has no Qt of its own: the program carries its texts.
     Q_INIT_RESOURCE(qt_translations);
     static const QString folder = QStringLiteral(":/translations");
 #else
