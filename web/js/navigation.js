@@ -50,13 +50,37 @@ export function showInstead(from, to) {
     section(from).hidden = true;
 }
 
+// The browser moves through its history later, when a traversal lands: the
+// page's own steps wait in order until a traversal of its own has landed.
+const waiting = [];
+let landing = null;  // the entry that a traversal of the page's is going to
+
+function historyStep(step) {
+  waiting.push(step);
+  runWaitingSteps();
+}
+
+function runWaitingSteps() {
+  while (landing === null && waiting.length) {
+    const next = waiting.shift();
+    if (next.steps) {
+      landing = next.entry;
+      history.go(next.steps);
+    } else if (next.push) {
+      history.pushState({voltaris: next.entry}, '');
+    } else {
+      history.replaceState({voltaris: next.entry}, '');
+    }
+  }
+}
+
 // An opener's step: the target is shown and gets its own history entry.
 export function openWindow(from, to) {
   showInstead(from, to);
   stack = stack.slice(0, position + 1);
   stack.push(to);
   position = stack.length - 1;
-  history.pushState({voltaris: position}, '');
+  historyStep({push: true, entry: position});
 }
 
 // Leaves the visible window for its route's window, whose history entry
@@ -78,6 +102,14 @@ function closeVisible(landed) {
   return entry;
 }
 
+// Makes `target` the current entry, the browser being at `current`.
+function settleAt(target, current) {
+  position = target;
+  stack.length = position + 1;
+  if (target !== current)
+    historyStep({steps: target - current, entry: target});
+}
+
 // A window's close path (its Chiudi item, its close control). The main
 // window has no route: closing it leaves the page.
 export function closeWindow(name) {
@@ -87,15 +119,11 @@ export function closeWindow(name) {
     leavePage();
     return;
   }
-  const target = closeVisible(position);
-  if (target === position) {
-    history.replaceState({voltaris: position}, '');
-    return;
-  }
-  const steps = target - position;
-  position = target;
-  stack.length = position + 1;
-  history.go(steps);
+  const current = position;
+  const target = closeVisible(current);
+  if (target === current)
+    historyStep({entry: target});
+  settleAt(target, current);
 }
 
 export function leavePage() {
@@ -105,18 +133,19 @@ export function leavePage() {
 
 function onHistoryStep(event) {
   const landed = event.state?.voltaris ?? 0;
-  if (landed === position)
-    return;  // the step that a close made itself
-  closeFault();
-  if (landed > position) {  // Forward: a closed window stays closed
-    history.go(position - landed);
+  if (landing !== null && landed === landing) {
+    landing = null;
+    runWaitingSteps();
     return;
   }
-  const target = stack[position] in routes ? closeVisible(landed) : landed;
-  position = target;
-  stack.length = position + 1;
-  if (target !== landed)
-    history.go(target - landed);
+  closeFault();
+  if (landed > position) {  // Forward: a closed window stays closed
+    historyStep({steps: position - landed, entry: position});
+    return;
+  }
+  if (landed === position)
+    return;
+  settleAt(stack[position] in routes ? closeVisible(landed) : landed, landed);
 }
 
 export function startNavigation(first) {
@@ -126,7 +155,7 @@ export function startNavigation(first) {
   }
   stack = [first];
   position = 0;
-  history.replaceState({voltaris: 0}, '');
+  historyStep({entry: 0});
   window.addEventListener('popstate', onHistoryStep);
   showWindow(first);
 }

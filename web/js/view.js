@@ -3,14 +3,12 @@
 // Every element gets the id "<Window>-<ControlName>"; the returned `controls`
 // holds them by their design names, as the desktop's Ui class does.
 
-const BUTTON_KINDS = new Set(['QPushButton']);
-
 function element(tag, properties = {}, children = []) {
   const node = document.createElement(tag);
   for (const [key, value] of Object.entries(properties)) {
     if (value === undefined || value === null || value === false)
       continue;
-    if (key in node && key !== 'list')
+    if (key in node)
       node[key] = value;
     else
       node.setAttribute(key, value === true ? '' : value);
@@ -86,7 +84,7 @@ export function buildWindow(name, design, {omit = []} = {}) {
         id: id(item), src: `pictures/${control.picture}`, alt: '', width: control.width, height: control.height,
         decoding: 'async',
       }));
-    if (BUTTON_KINDS.has(control.class))
+    if (control.class === 'QPushButton')
       return keep(item, element('button', {type: 'button', id: id(item)}, [control.text ?? '']));
     if (control.class === 'QRadioButton') {
       const input = keep(item, element('input', {type: 'radio', id: id(item), name: id('choice')}));
@@ -102,9 +100,9 @@ export function buildWindow(name, design, {omit = []} = {}) {
   function buildField(row) {
     const box = design.controls[row.box];
     const input = box.class === 'QComboBox'
-      ? buildCombo(row.box, box)
+      ? buildCombo(row.box)
       : element('input', {type: 'text', id: id(row.box), inputMode: row.result ? undefined : 'decimal',
-        autocomplete: 'off', spellcheck: false, readOnly: row.result});
+        autocomplete: 'off', readOnly: row.result});
     keep(row.box, input);
     const label = element('label', {htmlFor: id(row.box), id: id(`${row.box}-label`)}, textParts(row.caption, id));
     row.caption.forEach((part) => keep(part.name, label.querySelector(`#${id(part.name)}`)));
@@ -128,10 +126,9 @@ export function buildWindow(name, design, {omit = []} = {}) {
   }
 
   // An editable list: a text box with the choices offered under it.
-  function buildCombo(control, box) {
+  function buildCombo(control) {
     const list = element('datalist', {id: id(`${control}-list`)});
-    const input = element('input', {type: 'text', id: id(control), inputMode: 'decimal', autocomplete: 'off',
-      spellcheck: false, list: list.id});
+    const input = element('input', {type: 'text', id: id(control), inputMode: 'decimal', autocomplete: 'off'});
     input.setAttribute('list', list.id);
     keep(`${control}-list`, list);
     section.append(list);
