@@ -16,10 +16,9 @@ export function visibleWindow() {
   return stack[position];
 }
 
+// The window's controls in the design's tab order.
 function tabStops(name) {
-  return [...section(name).querySelectorAll('[tabindex]')]
-    .filter((node) => node.tabIndex > 0)
-    .sort((a, b) => a.tabIndex - b.tabIndex);
+  return designs.windows[name].tabOrder.map((control) => document.getElementById(`${name}-${control}`));
 }
 
 function usable(node) {

@@ -135,12 +135,5 @@ export function buildWindow(name, design, {omit = []} = {}) {
     return input;
   }
 
-  // The designed tab order: the window's controls first, in the design's order.
-  design.tabOrder.forEach((control, index) => {
-    const node = controls[control];
-    if (node)
-      node.tabIndex = index + 1;
-  });
-
   return {section, controls};
 }
