@@ -29,8 +29,10 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E tar czf ${SITE_DIR}/${SOURCE_ARCHIVE
                         --files-from=${SITE_DIR}/../source-files.txt
                 WORKING_DIRECTORY ${SOURCE_DIR} COMMAND_ERROR_IS_FATAL ANY)
 
-# The service worker keeps every file; its cache is named after their contents,
-# so that a new version replaces the old one.
+# The service worker keeps every file the page uses; its cache is named after
+# the contents of all of them, so that a new version replaces the old one. The
+# source archive is a download of its own, too big to fetch on every first
+# visit, and the page is kept once, under its folder's address.
 file(GLOB_RECURSE site_files RELATIVE ${SITE_DIR} ${SITE_DIR}/*)
 list(SORT site_files)
 set(contents "")
@@ -40,6 +42,7 @@ foreach(name ${site_files})
 endforeach()
 string(SHA256 SITE_VERSION "${contents}")
 string(SUBSTRING ${SITE_VERSION} 0 16 SITE_VERSION)
+list(REMOVE_ITEM site_files ${SOURCE_ARCHIVE} index.html)
 list(TRANSFORM site_files PREPEND "'")
 list(TRANSFORM site_files APPEND "'")
 list(JOIN site_files ", " SITE_FILES)

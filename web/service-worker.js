@@ -6,8 +6,7 @@
 'use strict';
 
 const CACHE = 'voltaris-bt-@SITE_VERSION@';
-// The page is kept once, under its folder's address, where visits start.
-const FILES = [@SITE_FILES@].filter((file) => file !== 'index.html');
+const FILES = [@SITE_FILES@];
 
 // Revalidated requests: what the page has just downloaded comes from the
 // browser's own cache after a 304, so a first visit downloads nothing twice.
@@ -30,6 +29,7 @@ self.addEventListener('fetch', (event) => {
   const url = new URL(event.request.url);
   if (event.request.method !== 'GET' || url.origin !== self.location.origin)
     return;
+  // The page is kept under its folder's address alone.
   const name = url.pathname.endsWith('/index.html') ? new URL('./', url).href : event.request;
   event.respondWith(caches.open(CACHE)
     .then((cache) => cache.match(name, {ignoreSearch: true, ignoreVary: true}))
