@@ -196,6 +196,9 @@ def main():
                            f"at most {FIRST_VISIT_BYTES / 1000:.0f} kB")
             verdicts.check("files downloaded twice on a first visit", ", ".join(twice) or "none",
                            not twice, "none")
+            revalidated = [sent for status, sent, _ in runs[-1][0][1] if status == 304]
+            verdicts.show("first visit, answered 304 (kept from what the page had fetched)",
+                          f"{len(revalidated)} files, {sum(revalidated) / 1000:.1f} kB")
             largest = sorted(runs[-1][0][1], key=lambda answer: -answer[1])[:4]
             verdicts.show("first visit, the largest answers",
                           ", ".join(f"{path} {sent / 1000:.1f} kB" for _, sent, path in largest))
