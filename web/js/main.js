@@ -37,6 +37,7 @@ async function start() {
   }
   installFaultDialog();
   startNavigation('Form1');
+  performance.mark('voltaris-first-window');
   await loadCore();
   for (const name of designs.order)
     windows[name] = behaviours[name] ? behaviours[name].create(views[name].controls) : {};
