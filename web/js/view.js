@@ -52,7 +52,21 @@ export function buildWindow(name, design, {omit = []} = {}) {
 
   const body = element('div', {className: `body columns-${design.layout.columns}`});
   for (const block of design.layout.blocks) {
-    const rows = block.rows.map((row) => buildRow(row)).filter(Boolean);
+    const rows = [];
+    for (const row of block.rows) {
+      const built = buildRow(row);
+      if (!built)
+        continue;
+      // Boxes that share a line of the design share a line of the page where it is wide enough.
+      const last = rows[rows.length - 1];
+      if (row.line && last?.dataset.line === row.line) {
+        last.append(built);
+      } else if (row.line) {
+        rows.push(element('div', {className: 'row line', 'data-line': row.line}, [built]));
+      } else {
+        rows.push(built);
+      }
+    }
     let group;
     if (block.frame) {
       group = element('fieldset', {className: `frame ${block.frame.toLowerCase()}`},

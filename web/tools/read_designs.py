@@ -293,7 +293,11 @@ def layout_of(controls):
                     block["frame"] = frame["title"]
                     block["legend"] = frame["name"]
                 column_blocks.append(block)
-            column_blocks[-1]["rows"].extend(line_rows(controls, line, hints))
+            rows = line_rows(controls, line, hints)
+            if sum(row["kind"] == "field" for row in rows) > 1:  # boxes side by side on one line
+                for row in rows:
+                    row["line"] = line[0]
+            column_blocks[-1]["rows"].extend(rows)
         for frame in frames:  # an empty frame still shows
             if not any(b["key"] == frame["name"] for b in column_blocks):
                 column_blocks.append({"key": frame["name"], "column": column_index, "rows": [],
