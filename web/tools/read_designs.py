@@ -132,7 +132,7 @@ def read_controls(top, code):
     return controls
 
 
-def is_decoration(name, control):
+def is_decoration(control):
     """Frame rules, underscores, bevels and frame-edge pictures stay on the desktop."""
     text = control.get("text", "")
     if control["class"] == "QFrame":
@@ -184,7 +184,7 @@ def split_columns(controls, names):
     return best[1] if best else None
 
 
-def frames_of(controls, names, all_controls):
+def frames_of(controls, names):
     """Each frame title with the band of height its frame encloses."""
     frames = []
     for name in names:
@@ -192,7 +192,7 @@ def frames_of(controls, names, all_controls):
         if control["class"] != "QLabel" or control.get("text", "").strip() not in FRAME_TITLES:
             continue
         left = control["x"] - 32
-        bottoms = [c["y"] for c in all_controls.values()
+        bottoms = [c["y"] for c in controls.values()
                    if c.get("text") and set(c["text"]) == {"_"} and c["y"] > control["y"] + 4
                    and left - 16 <= c["x"] <= control["x"] + 8]
         frames.append({"title": control["text"].strip(), "name": name, "top": control["y"],
@@ -263,7 +263,7 @@ def mark_results(controls, blocks):
 
 
 def layout_of(controls):
-    names = [n for n, c in controls.items() if not is_decoration(n, c)]
+    names = [n for n, c in controls.items() if not is_decoration(c)]
     boxes = [n for n in names if controls[n]["class"] in BOX_CLASSES]
     hints = attach_hints(controls, boxes)
     hint_names = set(hints.values())
@@ -273,7 +273,7 @@ def layout_of(controls):
                for first in ((True, False) if split is not None else (True,))]
     blocks = []
     for column_index, column in enumerate(columns, start=1):
-        frames = frames_of(controls, column, controls)
+        frames = frames_of(controls, column)
         frame_names = {f["name"] for f in frames}
         members = sorted((n for n in column if n not in frame_names), key=lambda n: (controls[n]["y"], controls[n]["x"]))
         lines = []
