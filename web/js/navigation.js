@@ -154,7 +154,9 @@ export function startNavigation(first) {
   }
   stack = [first];
   position = 0;
-  historyStep({entry: 0});
+  // A reload on a later entry of the page's starts again from its first one.
+  const entry = history.state?.voltaris;
+  historyStep(Number.isInteger(entry) && entry > 0 ? {steps: -entry, entry: 0} : {entry: 0});
   window.addEventListener('popstate', onHistoryStep);
   showWindow(first);
 }
