@@ -12,6 +12,7 @@ import json
 import os
 import pathlib
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -269,57 +270,62 @@ def worked_examples_and_faults(page, engine, locale="it"):
         fault(page, engine, row)
 
 
-@guarded
 def enabling_chains(page):
     for row in TABLE["chains"]:
-        name, broken = row["window"], []
-        page.open(name, row.get("path"))
-        done = set()
-        for edited, target in row["chain"]:
-            targets = [t for e, t in row["chain"] if e == edited]
-            if edited in done:
-                continue
-            done.add(edited)
-            control = f"{name}-{edited}"
-            broken += [f"{t} enabled before {edited}" for t in targets if page.enabled(f"{name}-{t}")]
-            page.press(control)  # a choice is clicked; a box is typed into
-            if page.js("return document.getElementById(arguments[0]).type", control) != "radio":
-                page.keys("1")
-            broken += [f"{t} disabled after {edited}" for t in targets if not page.enabled(f"{name}-{t}")]
-        check(f"{name}: each edit enables the next of its chain", not broken, ", ".join(broken))
+        enabling_chain(page, row["window"], row)
 
 
 @guarded
+def enabling_chain(page, name, row):
+    broken, done = [], set()
+    page.open(name, row.get("path"))
+    for edited, _ in row["chain"]:
+        if edited in done:
+            continue
+        done.add(edited)
+        targets = [t for e, t in row["chain"] if e == edited]
+        control = f"{name}-{edited}"
+        broken += [f"{t} enabled before {edited}" for t in targets if page.enabled(f"{name}-{t}")]
+        page.press(control)  # a choice is clicked; a box is typed into
+        if page.js("return document.getElementById(arguments[0]).type", control) != "radio":
+            page.keys("1")
+        broken += [f"{t} disabled after {edited}" for t in targets if not page.enabled(f"{name}-{t}")]
+    check(f"{name}: each edit enables the next of its chain", not broken, ", ".join(broken))
+
+
 def no_accessibility_violation(page):
-    axe = (TOOLS / "node_modules/axe-core/axe.min.js").read_text()
-
-    def violations():
-        if not page.js("return typeof axe === 'object'"):
-            page.js(axe)
-        return page.driver.execute_async_script(
-            "const done = arguments[0]; axe.run(document).then((r) => done(r.violations.map("
-            "(v) => v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', '))), (e) => done([String(e)]));")
-
     for name in ["Form1", *TABLE["paths"]]:
-        first = next((row for row in rows("examples") if row["window"] == name), None)
-        if first:
-            page.replay(first)
-            state = "filled"
-        else:
-            page.open(name)
-            state = "as opened"
-        check(f"axe-core: {name} {state}, no violation", not (seen := violations()), seen)
-        failing = next((row for row in rows("faults") if row["window"] == name), None)
-        if failing:
-            page.replay(failing)
-            page.wait(page.fault_open, "fault box")
-            check(f"axe-core: {name} with its fault box, no violation", not (seen := violations()), seen)
-            page.press("fault-ok")
+        accessibility(page, name)
+
+
+def violations(page):
+    if not page.js("return typeof axe === 'object'"):
+        page.js((TOOLS / "node_modules/axe-core/axe.min.js").read_text())
+    return page.driver.execute_async_script(
+        "const done = arguments[0]; axe.run(document).then((r) => done(r.violations.map("
+        "(v) => v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', '))), (e) => done([String(e)]));")
 
 
 @guarded
-def phone(page):
-    measure = """
+def accessibility(page, name):
+    """axe-core's rules on the window filled by its first worked example (or as opened), then with its fault box."""
+    first = next((row for row in rows("examples") if row["window"] == name), None)
+    if first:
+        page.replay(first)
+        state = "filled"
+    else:
+        page.open(name)
+        state = "as opened"
+    check(f"axe-core: {name} {state}, no violation", not (seen := violations(page)), seen)
+    failing = next((row for row in rows("faults") if row["window"] == name), None)
+    if failing:
+        page.replay(failing)
+        page.wait(page.fault_open, "fault box")
+        check(f"axe-core: {name} with its fault box, no violation", not (seen := violations(page)), seen)
+        page.press("fault-ok")
+
+
+PHONE_MEASURE = """
         const section = document.querySelector('section.window:not([hidden])'), small = [], faults = [];
         const seen = (node) => node.getClientRects().length > 0;
         const targets = [...section.querySelectorAll('button, input:not([type=radio]), label.choice')].filter(seen);
@@ -337,14 +343,22 @@ def phone(page):
         const width = document.scrollingElement.scrollWidth;
         if (width > innerWidth) faults.push(`scrolls sideways: ${width} of ${innerWidth}`);
         return faults.concat(small.length ? ['under 48x48: ' + small.join(', ')] : []);"""
+
+
+def phone(page):
     for name in ["Form1", *TABLE["paths"]]:
-        page.open(name)
-        if name == "Form3":  # every row of loads in view
-            page.fill("Form3-Edit1", "10")
-            page.press("Form3-Button1")
-        check(f"phone 360x740: {name} fits, its text and targets large enough, its keyboards right",
-              not (seen := page.js(measure)), "; ".join(seen))
+        phone_window(page, name)
     example(page, "phone, by taps", next(row for row in rows("examples") if row["window"] == "Form5"))
+
+
+@guarded
+def phone_window(page, name):
+    page.open(name)
+    if name == "Form3":  # every row of loads in view
+        page.fill("Form3-Edit1", "10")
+        page.press("Form3-Button1")
+    check(f"phone 360x740: {name} fits, its text and targets large enough, its keyboards right",
+          not (seen := page.js(PHONE_MEASURE)), "; ".join(seen))
 
 
 @guarded
@@ -392,23 +406,34 @@ def install_tools():
                        check=True, stdout=subprocess.DEVNULL)
 
 
+class Browser:
+    """A page for the checks of a with-block, its browser ended after them whatever happens."""
+
+    def __init__(self, *arguments, **options):
+        self.arguments, self.options = arguments, options
+
+    def __enter__(self):
+        self.page = Page(*self.arguments, **self.options)
+        return self.page
+
+    def __exit__(self, *_):
+        self.page.close()
+
+
 def chromium(site, url):
-    page = Page("chromium", url)
-    every_window_and_its_closing(page, "chromium")
-    back_leaves_the_page_at_the_main_window(page)
-    worked_examples_and_faults(page, "chromium")
-    enabling_chains(page)
-    no_accessibility_violation(page)
-    page.close()
-    page = Page("chromium", url, phone=True)
-    phone(page)
-    page.close()
+    with Browser("chromium", url) as page:
+        every_window_and_its_closing(page, "chromium")
+        back_leaves_the_page_at_the_main_window(page)
+        worked_examples_and_faults(page, "chromium")
+        enabling_chains(page)
+        no_accessibility_violation(page)
+    with Browser("chromium", url, phone=True) as page:
+        phone(page)
     offline_server, offline_url = serve(site)  # an origin of its own, whose server this check stops
     try:
-        page = Page("chromium", offline_url, language="en-US")
-        english(page)
-        offline_start(page, offline_server)
-        page.close()
+        with Browser("chromium", offline_url, language="en-US") as page:
+            english(page)
+            offline_start(page, offline_server)
     finally:
         stop(offline_server)
 
@@ -427,12 +452,11 @@ def webkitgtk(url):
         subprocess.run(["localedef", "-i", "it_IT", "-f", "UTF-8", str(locales / "it_IT.UTF-8")], check=True)
     os.environ.update(DISPLAY=f":{number}", LANG="it_IT.UTF-8", LOCPATH=str(locales))
     try:
-        page = Page("webkitgtk", url)
-        languages = page.js("return navigator.languages")
-        check("webkitgtk: the browser speaks Italian", languages[0].startswith("it"), languages)
-        every_window_and_its_closing(page, "webkitgtk")
-        worked_examples_and_faults(page, "webkitgtk")
-        page.close()
+        with Browser("webkitgtk", url) as page:
+            languages = page.js("return navigator.languages")
+            check("webkitgtk: the browser speaks Italian", languages[0].startswith("it"), languages)
+            every_window_and_its_closing(page, "webkitgtk")
+            worked_examples_and_faults(page, "webkitgtk")
     finally:
         os.environ.clear()
         os.environ.update(environment)
@@ -455,6 +479,7 @@ def firefox(url):
 
 
 def main():
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))  # a stopped check still ends its browsers and servers
     site, engines = sys.argv[1], sys.argv[2:] or ["chromium", "webkitgtk", "firefox"]
     install_tools()
     server, url = serve(site)
