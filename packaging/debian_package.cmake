@@ -22,6 +22,12 @@ install_gzipped(${CMAKE_CURRENT_LIST_DIR}/man/it/man1/Voltaris.1 ${CMAKE_INSTALL
 install_gzipped(${CMAKE_CURRENT_LIST_DIR}/debian/changelog ${PACKAGE_DOCDIR})
 add_custom_target(debian_documents ALL DEPENDS ${DEBIAN_DOCUMENTS})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright DESTINATION ${PACKAGE_DOCDIR})
+# libjpeg is linked into the program, so its copyright comes along, and
+# lintian is told that the copy is meant.
+install(FILES /usr/share/doc/libjpeg62-turbo/copyright DESTINATION ${PACKAGE_DOCDIR}
+        RENAME libjpeg62-turbo.copyright)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${CPACK_PACKAGE_NAME})
 
 # CPack writes quotes and apostrophes of this text as XML entities: it has none.
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${CMAKE_CURRENT_LIST_DIR}/debian/description)

@@ -60,15 +60,6 @@ QStringList ClippedCaptions(QWidget* window)
     return clipped;
 }
 
-// Moves the pointer over the control's centre through its window, where the
-// platform delivers moves: QTest's move aimed at a widget lands off target on
-// a scaled screen with Qt 6.4.
-void MovePointerOnScaledScreen(QWidget* control)
-{
-    QWidget* window = control->window();
-    QTest::mouseMove(window->windowHandle(), control->mapTo(window, control->rect().center()));
-}
-
 }  // namespace
 
 HighDpiChecks::HighDpiChecks(qreal scale) : scale_(scale) {}
@@ -156,7 +147,8 @@ void HighDpiChecks::everyHintFitsItsLabel()
     QFETCH(QStringList, hints);
     QWidget* form = OpenAsAUser(*program_, window);
     for (qsizetype i = 0; i < captions.size(); ++i) {
-        MovePointerOnScaledScreen(form->findChild<QLabel*>(captions[i]));
+        QLabel* caption = form->findChild<QLabel*>(captions[i]);
+        MovePointerInWindow(caption, caption->rect().center());
         auto* hint = form->findChild<QLabel*>(hints[i]);
         QVERIFY2(hint->isVisible() && !hint->text().isEmpty(), qPrintable(captions[i] + " shows no hint"));
         QCOMPARE(ClippedCaptions(form), QStringList());

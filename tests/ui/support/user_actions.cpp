@@ -122,10 +122,16 @@ bool ChooseMenuItem(QMainWindow& window, QAction* item)
         QMenu* menu = entry->menu();
         if (menu == nullptr || !menu->actions().contains(item))
             continue;
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(entry).center());
+        // The pointer travels to the title, then to the item, as a user's does: a
+        // menu takes a press only from a pointer that has moved since it opened.
+        const QPoint title = bar->actionGeometry(entry).center();
+        MovePointerInWindow(bar, title);
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, title);
         if (!QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
             return false;
-        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
+        const QPoint where = menu->actionGeometry(item).center();
+        MovePointerInWindow(menu, where);
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, where);
         // A disabled item leaves its menu open: close it as a user would.
         if (menu->isVisible())
             menu->close();
@@ -136,7 +142,11 @@ bool ChooseMenuItem(QMainWindow& window, QAction* item)
 
 void CloseBySystem(QWidget& window)
 {
-    window.windowHandle()->close();
+    // A window never shown has no close box to press.
+    if (QWindow* shown = window.windowHandle())
+        shown->close();
+    else
+        QTest::qFail(qPrintable(window.objectName() + " is not on the screen to close"), __FILE__, __LINE__);
 }
 
 void MovePointer(QWidget* control)
@@ -147,6 +157,12 @@ void MovePointer(QWidget* control)
 void MovePointer(QWidget* surface, QPoint point)
 {
     QTest::mouseMove(surface, point);
+}
+
+void MovePointerInWindow(QWidget* control, QPoint point)
+{
+    QWidget* window = control->window();
+    QTest::mouseMove(window->windowHandle(), control->mapTo(window, point));
 }
 
 FaultBoxWatcher::FaultBoxWatcher()

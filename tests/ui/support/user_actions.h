@@ -51,6 +51,11 @@ void CloseBySystem(QWidget& window);
 void MovePointer(QWidget* control);
 void MovePointer(QWidget* surface, QPoint point);
 
+// Moves the pointer to a point of the control through its window, where the
+// platform delivers moves: a move aimed at a widget lands off target on a
+// scaled screen with Qt 6.4.
+void MovePointerInWindow(QWidget* control, QPoint point);
+
 // Watches for the fault box while alive; takes each box it sees, remembers
 // what it showed, and presses its OK button.
 class FaultBoxWatcher {
