@@ -13,6 +13,7 @@ import createForm2 from './form2.js';
 import createForm4 from './form4.js';
 import createForm5 from './form5.js';
 import createForm6 from './form6.js';
+import createForm8 from './form8.js';
 import createForm9 from './form9.js';
 import createForm10 from './form10.js';
 
@@ -24,6 +25,7 @@ const behaviours = {
   Form4: {create: createForm4, omit: ['Image1']},
   Form5: {create: createForm5},
   Form6: {create: createForm6},
+  Form8: {create: createForm8},
   Form9: {create: createForm9},
   Form10: {create: createForm10},
 };
