@@ -10,6 +10,7 @@ import {buildWindow} from './view.js';
 import {windows} from './windows.js';
 import createForm1 from './form1.js';
 import createForm2 from './form2.js';
+import createForm3 from './form3.js';
 import createForm4 from './form4.js';
 import createForm5 from './form5.js';
 import createForm6 from './form6.js';
@@ -22,6 +23,7 @@ import createForm10 from './form10.js';
 const behaviours = {
   Form1: {create: createForm1, omit: ['Image1']},
   Form2: {create: createForm2},
+  Form3: {create: createForm3},
   Form4: {create: createForm4, omit: ['Image1']},
   Form5: {create: createForm5},
   Form6: {create: createForm6},
