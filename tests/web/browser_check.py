@@ -160,6 +160,9 @@ class Page:
         self.wait(lambda: self.shown() == [name], name)
 
     def replay(self, row):
+        """The row on a freshly loaded page, as each desktop test starts a fresh program (a choice
+        left selected by an earlier row would be no new choice)."""
+        self.start()
         self.open(row["window"], row.get("path"))
         for step in row["steps"]:
             name = f"{row['window']}-{step[0]}"
