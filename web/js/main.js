@@ -14,6 +14,7 @@ import createForm3 from './form3.js';
 import createForm4 from './form4.js';
 import createForm5 from './form5.js';
 import createForm6 from './form6.js';
+import createForm7 from './form7.js';
 import createForm8 from './form8.js';
 import createForm9 from './form9.js';
 import createForm10 from './form10.js';
@@ -27,6 +28,7 @@ const behaviours = {
   Form4: {create: createForm4, omit: ['Image1']},
   Form5: {create: createForm5},
   Form6: {create: createForm6},
+  Form7: {create: createForm7},
   Form8: {create: createForm8},
   Form9: {create: createForm9},
   Form10: {create: createForm10},
