@@ -21,6 +21,9 @@ export default function createForm3(w) {
     [w.Edit5, w.Edit4], [w.Edit6, w.Edit15], [w.Edit7, w.Edit16], [w.Edit8, w.Edit17], [w.Edit9, w.Edit18],
     [w.Edit10, w.Edit19], [w.Edit11, w.Edit20], [w.Edit12, w.Edit21], [w.Edit13, w.Edit22], [w.Edit14, w.Edit23],
   ].map(([power, powerFactor]) => ({power, powerFactor, line: power.closest('.line')}));
+  // The loads come between the Input frame and the buttons, as the designed order goes from
+  // the inputs through the loads to the result and Calcola; a phone shows them in that order.
+  w.Edit1.closest('[data-column]').after(w.Edit5.closest('[data-column]'));
   // The last "Avanti" and the last calculation.
   const fields = {n: 0, Fc: 0, V: 0, loads: [], I: [], Ib: 0};
 
