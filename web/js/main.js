@@ -18,6 +18,7 @@ import createForm7 from './form7.js';
 import createForm8 from './form8.js';
 import createForm9 from './form9.js';
 import createForm10 from './form10.js';
+import createForm12 from './form12.js';
 import createForm13 from './form13.js';
 
 // Each window's handlers, and the design controls that the page leaves out
@@ -33,6 +34,7 @@ const behaviours = {
   Form8: {create: createForm8},
   Form9: {create: createForm9},
   Form10: {create: createForm10},
+  Form12: {create: createForm12},
   Form13: {create: createForm13},
 };
 
