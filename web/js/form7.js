@@ -43,6 +43,8 @@ export default function createForm7(w) {
       printWindow();
       // Once per calculation.
       w.StampaCTRLMAIUSCF121.disabled = true;
+      // The focus leaves the item it disabled for Calcola, which ran before it.
+      focusFirstEnabled([w.Button1]);
     },
     ChiudiALTF41Click() {
       closeWindow('Form7');
