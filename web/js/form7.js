@@ -1,17 +1,16 @@
 // The rated current of a line's protective device for its conductors' section.
 import * as core from './core.js';
 import {fillList, onChoosing} from './combo_box.js';
+import designs from './designs.js';
 import {bind} from './handlers.js';
-import {decimalSeparator} from './locale.js';
 import {closeWindow} from './navigation.js';
 import {focusFirstEnabled, readNumber, writeNumber} from './number_boxes.js';
 import {printWindow} from './printing.js';
 
 export default function createForm7(w) {
   const fields = {S: 0, In: 0};  // the last calculation
-  // The table's sections, written with the separator the boxes read.
-  const offerSections = () => fillList(w['ComboBox1-list'],
-    core.protectionRatingTable().map((row) => core.formatNumber(row.section, decimalSeparator())));
+  // The list's sections as designed, the same texts in every language, as on the desktop.
+  const offerSections = () => fillList(w['ComboBox1-list'], designs.windows.Form7.controls.ComboBox1.items);
 
   const form = {
     // The main window's reset each time it opens this window.

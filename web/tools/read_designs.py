@@ -128,6 +128,7 @@ def read_controls(top, code):
             control["picture"] = code["pictures"][name]
         if cls == "QComboBox":
             control["editable"] = prop(widget, "editable") == "true"
+            control["items"] = [item.findtext("property/string", "") for item in widget.findall("item")]
         controls[name] = control
     return controls
 
