@@ -7,8 +7,6 @@ file(COPY ${page}/index.html ${page}/page.css ${page}/manifest.webmanifest ${SOU
      DESTINATION ${SITE_DIR})
 file(GLOB modules ${page}/js/*.js)
 file(COPY ${modules} ${CORE_DIR}/voltaris_core.js ${CORE_DIR}/voltaris_core.wasm DESTINATION ${SITE_DIR}/js)
-file(GLOB pictures ${SOURCE_DIR}/assets/pictures/*.jpg)
-file(COPY ${pictures} DESTINATION ${SITE_DIR}/pictures)
 foreach(size 32 48 64 128 256)
   file(COPY ${SOURCE_DIR}/packaging/icons/voltaris-${size}.png DESTINATION ${SITE_DIR}/icons)
 endforeach()
@@ -18,6 +16,14 @@ file(GLOB designs ${SOURCE_DIR}/ui/*.ui ${SOURCE_DIR}/app/*.ui)
 list(SORT designs)
 execute_process(COMMAND ${PYTHON3} ${page}/tools/read_designs.py ${SITE_DIR}/js/designs.js ${designs}
                 COMMAND_ERROR_IS_FATAL ANY)
+# Only the pictures the designs name: the desktop's frame rules stay behind.
+file(READ ${SITE_DIR}/js/designs.js designs_text)
+string(REGEX MATCHALL "\"picture\":\"[A-Za-z0-9_]+\\.jpg\"" pictures "${designs_text}")
+list(REMOVE_DUPLICATES pictures)
+foreach(picture ${pictures})
+  string(REGEX REPLACE "^\"picture\":\"(.*)\"$" "\\1" picture "${picture}")
+  file(COPY ${SOURCE_DIR}/assets/pictures/${picture} DESTINATION ${SITE_DIR}/pictures)
+endforeach()
 
 # The sources this site was built from: the files git tracks, as they stand.
 execute_process(COMMAND git -C ${SOURCE_DIR} ls-files OUTPUT_VARIABLE tracked COMMAND_ERROR_IS_FATAL ANY)
