@@ -3,8 +3,7 @@
 class QWidget;
 struct Windows;
 
-// Shows a window at its own size: show() makes it full screen where the
-// platform asks for that (a browser).
+// Shows a window where it was, at its own size.
 void ShowWindow(QWidget& window);
 
 // Shows the target first, then hides the source: exactly one window stays visible.
